@@ -1,0 +1,56 @@
+#pragma once
+// The modem link's state: the fields of the main window that the serial service loop, the
+// reply handlers, the supervision timers and the operator's commands share. Positions are
+// 1-based character positions in their string; 0 means "not found".
+#include <array>
+#include <string>
+
+namespace shortmsg {
+
+inline constexpr int kPhoneBookSlots = 161;  // SIM entry indexes 0 to 160
+
+struct LinkState {
+    // The command queue: lines ending in CR LF. The line ending at TxCommandEnd is the one
+    // written last; everything after it is still to be written.
+    std::string TxModemBuffer;
+    bool LookForSendMessagePrompt = false;
+
+    std::string RxModemBuffer;  // modem output not yet discarded
+    long RxLineStart = 1;
+    long RxLineEnd = 0;
+    long MatchPos = 0;
+
+    bool ReadyForNextCommand = false;
+    bool PromptReceived = false;
+    long TxCommandStart = 1;
+    long TxCommandEnd = 0;
+    std::string LastCommandSent;
+    int ResendCount = 0;
+    bool ResponseTimedOut = false;
+    bool ModemResponding = false;
+
+    std::string CpmsMem1, CpmsUsed1, CpmsTotal1;
+    std::string CpmsMem2, CpmsUsed2, CpmsTotal2;
+    std::string CpmsMem3, CpmsUsed3, CpmsTotal3;
+    std::string CsmsService, CsmsMT, CsmsMO, CsmsBM;
+
+    std::string SavedInputText;
+    bool SentHighlight = false;
+    int SentHighlightTicks = 0;
+    bool NewMessageHighlight = false;
+    int NewMessageHighlightTicks = 0;
+    bool ErrorBlink = false;
+    int ErrorBlinkTicks = 0;
+
+    std::array<std::string, kPhoneBookSlots> PhoneBookNames{};
+    std::array<std::string, kPhoneBookSlots> PhoneBookNumbers{};
+    int PhoneBookUsed = 0;
+    int PhoneBookTotal = 0;
+    std::string PhoneBookFirstIndex;
+    std::string PhoneBookLastIndex;
+
+    bool QuickSmsChosen = false;
+    bool PhoneBookChosen = false;
+};
+
+}  // namespace shortmsg

@@ -1,0 +1,39 @@
+#pragma once
+// The texts the terminal shows the operator (error box and message boxes).
+#include <string>
+#include <string_view>
+
+namespace shortmsg::texts {
+
+inline constexpr std::string_view kNotAvailableSuffix =
+    " not available. Change the CommPort property to another port.";
+// "COM" + the port box's text + the suffix (the modem port: "COM1 not available. ...").
+inline std::string PortNotAvailable(std::string_view port) {
+    return "COM" + std::string(port) + std::string(kNotAvailableSuffix);
+}
+
+inline constexpr std::string_view kCmsErrorPrefix = "!!! CMS ERROR:";
+inline constexpr std::string_view kCmsErrorSuffix = " !!! ";
+
+inline constexpr std::string_view kNoAddress =
+    "No address to send to!  Please enter send to address!";
+inline constexpr std::string_view kNoMessage =
+    "No message to send! Please enter message in send window";
+inline constexpr std::string_view kNoServiceCenter =
+    "No service center address!  Please enter service center address!";
+inline constexpr std::string_view kSbdNothingToSend =
+    "No Message to send to!  Please enter message to send!";
+inline constexpr std::string_view kSbdSendFailed = "Send attempt failed. Try again!";
+inline constexpr std::string_view kSbdReceiveFailed = "Receive attempt failed!";
+inline constexpr std::string_view kMessageSentPrefix = " Message sent: ";
+inline constexpr std::string_view kNewMessage = " !!! New Message !!! ";
+inline constexpr std::string_view kNewSbmPrefix = "New SBM: ";
+
+// A message the modem never answered, after three resends.
+inline constexpr std::string_view kNotSentNoAnswer =
+    "Message not sent! No answer from modem.  Please send again!";
+// A message dropped from the queue by a modem reset.
+inline constexpr std::string_view kNotSentModemReset =
+    "Message not sent! Modem was reset.  Please send again!";
+
+}  // namespace shortmsg::texts

@@ -1,0 +1,68 @@
+// Start-up of the modem link: the main window's Form_Load.
+#include <string>
+
+#include "link/at_commands.h"
+#include "link/messages.h"
+#include "link/port_designation.h"
+#include "link/text.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+constexpr std::string_view kQuickMessages[] = {
+    "Please call me!",
+    "Test SMS Message!",
+    "GPSquery:1",
+    "GPSquery:0,0.03,",
+    "GPSquery:0,0,60,0,01/13/03 03:26:00 pm,01/13/03 03:29:00 pm,",
+};
+
+// Opens the modem port on the port box's number; shows the not-available box on failure.
+bool OpenModemPort(SMS& sms) {
+    const std::string& portText = sms.Options().RadioSerialPortNumber.Text();
+    const auto port = PortDesignation(portText);
+    if (port) {
+        sms.MSComm1.SetCommPort(*port);
+        sms.MSComm1.SetSettings(std::string(at::kModemPortSettings));
+        if (sms.MSComm1.Open()) return true;
+    }
+    sms.App().services.messageBox.Show(texts::PortNotAvailable(portText));
+    return false;
+}
+
+}  // namespace
+
+void SMS::Form_Load() {
+    QuitButton.SetEnabled(true);
+    MSComm1.SetInputLen(0);
+    if (MSComm1.PortOpen()) MSComm1.Close();
+    if (!OpenModemPort(*this)) return;
+
+    for (std::string_view message : kQuickMessages) QuickSMS_Combo1.AddItem(message);
+    MSComm1.DiscardInput();
+    RxLineStart = 1;
+
+    TxModemBuffer.clear();
+    for (std::string_view command : at::kInitialisation) {
+        TxModemBuffer.append(command).append(at::kLineEnd);
+    }
+    TxCommandStart = 1;
+    TxCommandEnd = InStr(1, TxModemBuffer, at::kLineEnd);
+    LastCommandSent = Mid(TxModemBuffer, TxCommandStart, TxCommandEnd + 2 - TxCommandStart);
+    MSComm1.Output(LastCommandSent);
+
+    if (!ResponseTimeOutTimer.Enabled()) ResponseTimeOutTimer.SetEnabled(true);
+    ReadyForNextCommand = false;
+    PromptReceived = false;
+    ResendCount = 0;
+    ResponseTimedOut = false;
+    if (!ServiceSerialPortMSComm1Timer.Enabled()) ServiceSerialPortMSComm1Timer.SetEnabled(true);
+    ModemResponding = false;
+    SanityTimer.SetInterval(20000);
+    if (!SanityTimer.Enabled()) SanityTimer.SetEnabled(true);
+    if (!OneHalfSecondTimer.Enabled()) OneHalfSecondTimer.SetEnabled(true);
+    SentHighlightTicks = 0;
+}
+
+}  // namespace shortmsg

@@ -1,0 +1,94 @@
+// The supervision timers: the half-second housekeeping tick, the 20 s sanity check of the
+// modem and the response time-out.
+#include "link/at_commands.h"
+#include "link/messages.h"
+#include "link/text.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+constexpr int kSentConfirmationTicks = 8;  // shown while the count has not passed this
+constexpr int kNewMessageTicks = 10;
+constexpr int kErrorBlinkTicks = 6;
+
+void RunDownSentConfirmation(SMS& sms) {
+    if (!sms.SentHighlight) return;
+    ++sms.SentHighlightTicks;
+    if (sms.SentHighlightTicks <= kSentConfirmationTicks) return;
+    sms.SentHighlightTicks = 0;
+    sms.SentHighlight = false;
+    sms.SMinputWindow.SetBackColor(kWhite);
+    sms.SMinputWindow.SetText(sms.SavedInputText);
+}
+
+void RunDownNewMessage(SMS& sms) {
+    if (!sms.NewMessageHighlight) return;
+    ++sms.NewMessageHighlightTicks;
+    if (sms.NewMessageHighlightTicks <= kNewMessageTicks) return;
+    sms.NewMessageHighlightTicks = 0;
+    sms.NewMessageHighlight = false;
+    sms.MTDisplayWindow.SetBackColor(kWhite);
+}
+
+void BlinkError(SMS& sms) {
+    if (!sms.ErrorBlink) return;
+    TextBox& box = sms.ErrorMessageWindow;
+    sms.SendButton.SetEnabled(true);
+    box.SetVisible(true);
+    ++sms.ErrorBlinkTicks;
+    box.SetBackColor(box.BackColor() == kWhite ? kRed : kWhite);
+    if (sms.ErrorBlinkTicks <= kErrorBlinkTicks) return;
+    sms.ErrorBlinkTicks = 0;
+    sms.ErrorBlink = false;
+    box.SetBackColor(kRed);
+    box.SetVisible(false);
+}
+
+// Whether the queue still holds an unconfirmed message: an "AT+CMGS=" with its body, or a
+// short burst text.
+bool QueueHoldsMessage(const std::string& queue) {
+    return InStr(1, queue, at::kSendMessage) > 0 || InStr(1, queue, at::kSbdWriteText) > 0;
+}
+
+void ResetModem(SMS& sms) {
+    sms.MO_Supported.SetFillColor(kRed);
+    sms.MT_Supported.SetFillColor(kRed);
+    sms.MSComm1.Output(std::string(at::kReset).append(at::kLineEnd));
+    if (QueueHoldsMessage(Mid(sms.TxModemBuffer, sms.TxCommandStart))) {
+        sms.ReportError(texts::kNotSentModemReset);
+    }
+    sms.TxModemBuffer.clear();
+    for (std::string_view command : at::kReinitialisation) {
+        sms.TxModemBuffer.append(command).append(at::kLineEnd);
+    }
+    sms.TxCommandStart = 1;
+    sms.TxCommandEnd = InStr(1, sms.TxModemBuffer, at::kLineEnd);
+}
+
+}  // namespace
+
+void SMS::OneHalfSecondTimer_Timer() {
+    if (QuickSmsChosen) QuickMessagePick();
+    if (PhoneBookChosen) PhoneBookPick();
+    RunDownSentConfirmation(*this);
+    RunDownNewMessage(*this);
+    BlinkError(*this);
+}
+
+void SMS::SanityTimer_Timer() {
+    // A port that could not be opened (or went away) is tried again on every check.
+    if (!MSComm1.PortOpen()) MSComm1.Open();
+    if (ModemResponding) {
+        ModemResponding = false;
+        QueueCommand(at::kServiceQuery);
+        QueueCommand(Options().RegisteredSM.Checked() ? at::kIndicationsWithReports
+                                                      : at::kIndicationsNoReports);
+    } else {
+        ResetModem(*this);
+    }
+}
+
+void SMS::ResponseTimeOutTimer_Timer() { ResponseTimedOut = true; }
+
+}  // namespace shortmsg
