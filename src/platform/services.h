@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the terminal core uses. Each has a real implementation (Qt, the
 // file system) and a test double (the virtual clock, the scripted port).
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,10 @@ public:
 class Clock {
 public:
     virtual ~Clock() = default;
+    // The local date and time.
     virtual DateTime Now() = 0;
+    // Milliseconds on a steady count (for bounding the waits inside a tick).
+    virtual std::int64_t MonotonicMs() = 0;
 };
 
 // A message box with an OK button; returns once the operator has taken it.
