@@ -1,0 +1,91 @@
+#include "gps/rmc.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace shortmsg {
+namespace {
+
+constexpr double kDegreesToRadians = 0.01745329;
+constexpr double kEarthRadiusKm = 6378;
+
+// Positions of the first `wanted` commas of `text`; returns how many there are.
+std::size_t FindCommas(std::string_view text, std::size_t* commas, std::size_t wanted) {
+    std::size_t count = 0;
+    std::size_t from = 0;
+    while (count < wanted) {
+        const std::size_t comma = text.find(',', from);
+        if (comma == std::string_view::npos) break;
+        commas[count++] = comma;
+        from = comma + 1;
+    }
+    return count;
+}
+
+// A decimal number as NMEA writes it: digits with at most one ".", nothing else.
+bool ParseDecimal(std::string_view text, double& value) {
+    if (text.empty() || !(text.front() == '.' || (text.front() >= '0' && text.front() <= '9'))) {
+        return false;
+    }
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+// "ddmm.mmmm" (degreeDigits = 2) or "dddmm.mmmm" (3): degrees, then minutes / 60 added.
+bool ParseAngle(std::string_view field, std::size_t degreeDigits, double& angle) {
+    if (field.size() < degreeDigits) return false;
+    double degrees = 0;
+    double minutes = 0;
+    if (!ParseDecimal(field.substr(0, degreeDigits), degrees) ||
+        !ParseDecimal(field.substr(degreeDigits), minutes)) {
+        return false;
+    }
+    angle = minutes / 60 + degrees;
+    return true;
+}
+
+}  // namespace
+
+void DecodeGPRMC(std::string_view sentence, GpsFixState& state) {
+    // Commas 1-7 end the address, time, status, latitude, N/S, longitude and E/W fields.
+    std::size_t commas[7];
+    const std::size_t found = FindCommas(sentence, commas, 7);
+    // Field i lies between comma i and comma i + 1 (both present).
+    const auto field = [&](std::size_t i) {
+        return sentence.substr(commas[i - 1] + 1, commas[i] - commas[i - 1] - 1);
+    };
+    if (found >= 2) {
+        state.GPS_FixTime.assign(field(1));
+    } else {
+        state.GPS_FixTime.assign(found == 1 ? sentence.substr(commas[0] + 1) : "");
+    }
+    state.GPS_FixValid = false;
+    if (found < 3 || field(2) != "A") return;  // void, or not even a status
+    if (found < 7) return;                     // the text ends inside the position
+
+    double latitude = 0;
+    double longitude = 0;
+    if (!ParseAngle(field(3), 2, latitude) || !ParseAngle(field(5), 3, longitude)) return;
+    const std::string_view northSouth = field(4);
+    const std::string_view eastWest = field(6);
+    if (northSouth == "S" || northSouth == "s") latitude = latitude * -1;
+    if (eastWest == "W" || eastWest == "w") longitude = longitude * -1;
+    state.GPS_Latitude = latitude;
+    state.GPS_Longitude = longitude;
+    state.GPS_FixValid = true;
+}
+
+bool ComputeDistanceMoved(GpsFixState& state) {
+    const double k = kDegreesToRadians;
+    const double x = std::sin(state.GPS_RefLatitude * k) * std::sin(state.GPS_Latitude * k) +
+                     std::cos(state.GPS_Latitude * k) * std::cos(state.GPS_RefLatitude * k) *
+                         std::cos((state.GPS_RefLongitude - state.GPS_Longitude) * k);
+    const double rest = 1 - x * x;
+    if (rest <= 0) return false;  // the two points coincide
+    const double angle = std::atan(-x / std::sqrt(rest)) + 2 * std::atan(1.0);
+    state.GPS_DistanceMoved = angle * kEarthRadiusKm;
+    return true;
+}
+
+}  // namespace shortmsg
