@@ -1,0 +1,82 @@
+// Dialled numbers to address digits, and the semi-octet swap of addresses and time stamps.
+#include "pdu/dialled.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace shortmsg {
+namespace {
+
+struct DialledCase {
+    const char* name;
+    std::string dialled;
+    std::string digits;
+    std::string semiOctets;
+};
+
+void PrintTo(const DialledCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class Dialled : public ::testing::TestWithParam<DialledCase> {};
+
+TEST_P(Dialled, ConvertsToDigits) {
+    EXPECT_EQ(ConvertDialedDigits(GetParam().dialled), GetParam().digits);
+}
+
+TEST_P(Dialled, SwapsIntoSemiOctets) {
+    EXPECT_EQ(ToSemiOctets(GetParam().digits), GetParam().semiOctets);
+}
+
+TEST_P(Dialled, SwapsBack) {
+    const auto& c = GetParam();
+    EXPECT_EQ(FromSemiOctets(c.semiOctets, static_cast<int>(c.digits.size())), c.digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, Dialled,
+    ::testing::Values(
+        DialledCase{"InternationalEven", "+447700900123", "447700900123", "447700091032"},
+        DialledCase{"StarAndHashOdd", "*100#", "A100B", "1A00FB"},
+        DialledCase{"FiveDigits", "12345", "12345", "2143F5"},
+        DialledCase{"OneDigit", "7", "7", "F7"}, DialledCase{"Empty", "", "", ""},
+        DialledCase{"OnlyPlus", "+", "", ""},
+        DialledCase{"PlusAnywhereRemoved", "12+34", "1234", "2143"},
+        DialledCase{"SeparatorsKept", "12 3-4", "12 3-4", "213 4-"},
+        DialledCase{"SixteenDigits", "1234567890123456", "1234567890123456", "2143658709214365"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FromCase {
+    const char* name;
+    std::string semiOctets;
+    int count;
+    std::string digits;
+};
+
+void PrintTo(const FromCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FromSemi : public ::testing::TestWithParam<FromCase> {};
+
+TEST_P(FromSemi, Reads) {
+    const auto& c = GetParam();
+    EXPECT_EQ(FromSemiOctets(c.semiOctets, c.count), c.digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Numbers, FromSemi,
+    ::testing::Values(FromCase{"TimeStamp", "80101241000040", 14, "08012114000004"},
+                      FromCase{"FillDropped", "4477000910F2", 11, "44770090012"},
+                      FromCase{"ReadsOnlyItsField", "2143F5FFFF", 5, "12345"},
+                      FromCase{"TextShorterThanCount", "2143", 6, "1234"},
+                      FromCase{"TextEndsMidOctet", "214", 4, "124"},
+                      FromCase{"ZeroCount", "2143", 0, ""},
+                      FromCase{"NegativeCount", "2143", -1, ""},
+                      FromCase{"LowerCaseLettersUpper", "1a00fb", 5, "A100B"},
+                      FromCase{"NegativeZoneKept", "801012410000A8", 14, "0801211400008A"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace shortmsg
