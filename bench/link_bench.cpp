@@ -1,0 +1,134 @@
+// The service loop's throughput on recorded modem output, and the cost of an idle tick.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/services.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+constexpr size_t kChunk = 384;  // what 19200 baud brings in 200 ms
+
+std::string LoadMix() {
+    std::ifstream in(SHORTMSG_BENCH_DATA "/modem_mix.txt", std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+// Feeds the recorded output one chunk per read, cyclically; counts writes, keeps none.
+class ReplayPort : public SerialPort {
+public:
+    explicit ReplayPort(std::string data) : data_(std::move(data)) {}
+    void Feed() { pending_ = true; }
+    long Writes() const { return writes_; }
+
+    void SetCommPort(const std::string& p) override { port_ = p; }
+    const std::string& CommPort() const override { return port_; }
+    void SetSettings(const std::string& s) override { settings_ = s; }
+    const std::string& Settings() const override { return settings_; }
+    bool PortOpen() const override { return open_; }
+    bool Open() override { return open_ = true; }
+    void Close() override { open_ = false; }
+    void SetInputLen(int) override {}
+    int InBufferCount() override { return pending_ ? static_cast<int>(kChunk) : 0; }
+    void DiscardInput() override { pending_ = false; }
+    std::string Input() override {
+        if (!pending_ || data_.empty()) return {};
+        pending_ = false;
+        std::string chunk = data_.substr(offset_, kChunk);
+        offset_ += kChunk;
+        if (offset_ >= data_.size()) offset_ = 0;
+        return chunk;
+    }
+    void Output(std::string_view) override { ++writes_; }
+    // The rest of a reply arrives at once.
+    bool WaitForInput(int) override { return pending_ = true; }
+
+private:
+    std::string data_, port_, settings_;
+    size_t offset_ = 0;
+    bool open_ = false, pending_ = false;
+    long writes_ = 0;
+};
+
+class IdleTimers : public TimerService {
+public:
+    void Restart(Timer&) override {}
+    void Stop(Timer&) override {}
+};
+
+class FixedClock : public Clock {
+public:
+    DateTime Now() override { return {}; }
+    std::int64_t MonotonicMs() override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+};
+
+class SilentBox : public MessageBox {
+public:
+    void Show(const std::string&) override {}
+};
+class NoEnd : public ProgramEnd {
+public:
+    void End() override {}
+};
+class NoFiles : public TextFiles {
+public:
+    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
+    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
+};
+
+struct Rig {
+    explicit Rig(std::string data) : modem(std::move(data)), gps({}) {
+        terminal.Start();
+    }
+    ReplayPort modem;
+    ReplayPort gps;
+    IdleTimers timers;
+    FixedClock clock;
+    SilentBox box;
+    NoEnd end;
+    NoFiles files;
+    Terminal terminal{Services{modem, gps, timers, clock, box, end, files}};
+};
+
+long PeakRssKib() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void service_loop(benchmark::State& state) {
+    Rig rig(LoadMix());
+    SMS& sms = rig.terminal.Sms();
+    for (auto _ : state) {
+        rig.modem.Feed();
+        sms.ServiceSerialPortMSComm1Timer_Timer();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kChunk);
+    state.counters["peak_rss_kib"] = static_cast<double>(PeakRssKib());
+    state.counters["writes"] = static_cast<double>(rig.modem.Writes());
+}
+BENCHMARK(service_loop);
+
+void service_tick_idle(benchmark::State& state) {
+    Rig rig(std::string{});
+    SMS& sms = rig.terminal.Sms();
+    sms.ReadyForNextCommand = true;  // answered, nothing queued
+    sms.ServiceSerialPortMSComm1Timer_Timer();
+    for (auto _ : state) sms.ServiceSerialPortMSComm1Timer_Timer();
+}
+BENCHMARK(service_tick_idle);
+
+}  // namespace
+}  // namespace shortmsg
