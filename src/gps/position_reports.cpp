@@ -1,0 +1,62 @@
+// Position messages: the query replies and the distance and timed reports, by SMS or as
+// short burst data, appended to the modem's command queue.
+#include <algorithm>
+
+#include "gps/gps_tracker.h"
+#include "gps/report_queue.h"
+#include "pdu/alphabet.h"
+#include "pdu/dialled.h"
+#include "pdu/encoder.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+SubmitSettings SubmitSettingsOf(const OptionsForm& options) {
+    return SubmitSettings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
+                          options.ServiceCenterAddress.Text()};
+}
+
+}  // namespace
+
+void GpsTracker::QueueGPSReportSMS(const std::string& destination, const std::string& text) {
+    SMS& sms = app_.Sms();
+    std::string pdu;
+    std::string error;
+    if (!EncodeSubmitPDUInto(ConvertTextToGSM(text), ConvertDialedDigits(destination),
+                             SubmitSettingsOf(app_.Options()), pdu, error)) {
+        sms.ReportError(error);
+        return;
+    }
+    sms.QueueSmsSubmit(pdu);
+}
+
+void GpsTracker::QueueGPSReportSBM(const std::string& text) {
+    app_.Sms().QueueSbdMessage(text);
+}
+
+void GpsTracker::SendLastSentence(Channel channel) {
+    // The box may show the sentence cut to its maximum length; the message carries it whole.
+    app_.Sms().SMinputWindow.SetText(state.GPS_LastSentence);
+    if (channel == Channel::Sms) {
+        QueueGPSReportSMS(state.GPS_ReportAddress, state.GPS_LastSentence);
+    } else {
+        QueueGPSReportSBM(state.GPS_LastSentence);
+    }
+}
+
+bool GpsTracker::ReportWaiting(Source source) const {
+    const SMS& sms = app_.Sms();
+    return ReportStillQueued(sms.TxModemBuffer, sms.TxCommandEnd,
+                             lastReportLines_[static_cast<std::size_t>(source)]);
+}
+
+void GpsTracker::SendReport(Source source) {
+    const std::string& queue = app_.Sms().TxModemBuffer;
+    const std::size_t before = queue.size();
+    SendLastSentence(app_.Options().SBM_Enabled.Checked() ? Channel::ShortBurst : Channel::Sms);
+    lastReportLines_[static_cast<std::size_t>(source)].assign(queue,
+                                                              std::min(before, queue.size()));
+}
+
+}  // namespace shortmsg
