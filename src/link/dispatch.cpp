@@ -67,7 +67,9 @@ constexpr std::array<Row, 13> kDispatch = {{
     {"+CMGS:", "", Guard::None, Call<&SMS::CmgsReply>},
     {"OK", "", Guard::None, OkLine},
     {"+SBDI:", "", Guard::SbmEnabled, Call<&SMS::SbdiReply>},
-    {"+SBDRT:", "", Guard::SbmEnabled, Call<&SMS::SbdrtReply>},
+    // Unguarded: the text after "+SBDRT:" is the remote party's and is taken out of the
+    // buffer whether or not "SBM Enabled" is checked; the handler acts on it only while it is.
+    {"+SBDRT:", "", Guard::None, Call<&SMS::SbdrtReply>},
     {"+CMGR:", "", Guard::None, Call<&SMS::CmgrReply>},
     {"+CDS:", "", Guard::None, Call<&SMS::CdsReply>},
     {"+CMTI:", "", Guard::None, Call<&SMS::CmtiReply>},

@@ -19,6 +19,10 @@ struct LinkState {
     long RxLineStart = 1;
     long RxLineEnd = 0;
     long MatchPos = 0;
+    // Set by a reply handler that took the text after its line (a received short burst
+    // message's text): the position of the last character taken. The line cutter goes on
+    // after it instead of dispatching that text as lines. 0: nothing taken.
+    long RxConsumedEnd = 0;
 
     bool ReadyForNextCommand = false;
     bool PromptReceived = false;

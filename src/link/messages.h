@@ -12,6 +12,11 @@ inline std::string PortNotAvailable(std::string_view port) {
     return "COM" + std::string(port) + std::string(kNotAvailableSuffix);
 }
 
+// The GPS receiver's port: "COM 3 not available. ..." (with a blank, unlike the modem's).
+inline std::string GpsPortNotAvailable(std::string_view port) {
+    return "COM " + std::string(port) + std::string(kNotAvailableSuffix);
+}
+
 inline constexpr std::string_view kCmsErrorPrefix = "!!! CMS ERROR:";
 inline constexpr std::string_view kCmsErrorSuffix = " !!! ";
 
@@ -28,6 +33,20 @@ inline constexpr std::string_view kSbdReceiveFailed = "Receive attempt failed!";
 inline constexpr std::string_view kMessageSentPrefix = " Message sent: ";
 inline constexpr std::string_view kNewMessage = " !!! New Message !!! ";
 inline constexpr std::string_view kNewSbmPrefix = "New SBM: ";
+
+// The texts the program puts back into the phone-book and quick-message boxes.
+inline constexpr std::string_view kPhoneBookText = "Phone Book";
+inline constexpr std::string_view kQuickMessagePrompt = "Enter message below:";
+
+// A "+CMGR:" or "+CDS:" whose PDU line did not come complete within the wait.
+inline constexpr std::string_view kPduIncomplete =
+    "Message not read! The modem did not send the whole PDU.";
+// A received short burst message whose text line did not end within the wait.
+inline constexpr std::string_view kSbdTextIncomplete =
+    "Short burst message not read! The modem did not send the whole text.";
+// Short burst text goes into the "AT+SBDWT=" command line as it stands.
+inline constexpr std::string_view kSbdControlCharacters =
+    "Message not sent! Short burst text cannot hold line breaks or control characters.";
 
 // A message the modem never answered, after three resends.
 inline constexpr std::string_view kNotSentNoAnswer =

@@ -12,9 +12,6 @@ namespace shortmsg {
 namespace {
 
 constexpr long kCompactionThreshold = 800;
-// The unparsed tail of the receive buffer never grows beyond this; a modem that sends no
-// line end loses its oldest unparsed text instead of the terminal's memory.
-constexpr size_t kReceiveBufferLimit = 64 * 1024;
 
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
@@ -84,6 +81,12 @@ void CutAndDispatchLines(SMS& sms) {
         }
         if (sms.RxLineEnd - sms.RxLineStart > 0) {
             DispatchLine(sms, Mid(rx, sms.RxLineStart, sms.RxLineEnd - sms.RxLineStart));
+            // A handler that took the text after its line out of the buffer (the remote
+            // party's text after "+SBDRT:") leaves where that text ends: it is never cut
+            // into lines of its own, so nothing in it counts as a modem reply. The next
+            // line starts after it, as if it had been this line's delimiter.
+            if (sms.RxConsumedEnd > sms.RxLineEnd) sms.RxLineEnd = sms.RxConsumedEnd;
+            sms.RxConsumedEnd = 0;
         }
         sms.RxLineStart = sms.RxLineEnd + 1;
         delimiter = kCR;

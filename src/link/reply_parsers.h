@@ -1,0 +1,52 @@
+#pragma once
+// Pure parsers of the modem replies whose fields the terminal acts on: text in, fields out.
+// Fields are cut as CutFields does; numbers are read as IntegerValue does.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace shortmsg {
+
+// "+SBDI: 1, 5, 0, 0, 0, 0" (from the position after "+SBDI"'s colon): MO status, MO
+// sequence number, MT status, MT sequence number, MT length, MT queued. Only the two
+// statuses are used; one that is not a whole number is nullopt ("other").
+struct SbdiFields {
+    std::optional<int> moStatus;
+    std::optional<int> mtStatus;
+};
+SbdiFields ParseSbdi(std::string_view line, long start);
+
+// "+CPBS: \"SM\",3,250": the entries in use and the capacity, after the first "SM".
+// A count that is not a whole number is read as 0.
+struct PhoneBookStorage {
+    int used = 0;
+    int total = 0;
+};
+PhoneBookStorage ParseCpbsStorage(std::string_view line);
+
+// "+CPBR:(1-250)": the first and the last valid index, as text.
+struct PhoneBookRange {
+    std::string firstIndex;
+    std::string lastIndex;
+};
+PhoneBookRange ParseCpbrRange(std::string_view line, long keywordPos);
+
+// The read command for `used` entries from `firstIndex` ("AT+CPBR=1,3"); nothing when no
+// entry is in use or the first index is not a whole number.
+std::optional<std::string> PhoneBookReadCommand(std::string_view firstIndex, int used);
+
+// "+CPBR: 2,\"1234\",129,\"Bob\"": the index, the number between its quotes and the name
+// with its quotes (the rest of the line). nullopt when the index is not a whole number
+// from 0 to 160, the slots of the phone-book tables.
+struct PhoneBookEntry {
+    int index = 0;
+    std::string number;
+    std::string name;
+};
+std::optional<PhoneBookEntry> ParseCpbrEntry(std::string_view line, long keywordPos);
+
+// The "+CMTI:" index: the text after the first comma at or after the keyword, to the end of
+// the line (a stray CR stays in it). nullopt when it is not a whole number.
+std::optional<std::string> ParseCmtiIndex(std::string_view line, long keywordPos);
+
+}  // namespace shortmsg

@@ -1,0 +1,59 @@
+// Send: the message in the input box goes as short burst data ("SBM Enabled" checked) or as
+// an SMS in PDU mode.
+#include <string>
+
+#include "link/messages.h"
+#include "pdu/alphabet.h"
+#include "pdu/dialled.h"
+#include "pdu/encoder.h"
+#include "ui/command_plans.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+// "AT+SBDWT=" with the text as it stands, then "AT+SBDI". Text that would break the command
+// line is refused.
+void SendShortBurst(SMS& sms) {
+    const std::string& text = sms.SMinputWindow.Text();
+    if (HoldsControlCharacter(text)) {
+        sms.ReportError(texts::kSbdControlCharacters);
+        return;
+    }
+    sms.QueueSbdMessage(text);
+    sms.SendButton.SetEnabled(false);
+}
+
+// The three checks, then the PDU: the text in the GSM alphabet, the destination's digits and
+// the settings the encoder reads. A text the encoder refuses is reported, not queued.
+void SendSms(SMS& sms) {
+    OptionsForm& options = sms.Options();
+    const auto failed =
+        SmsSendChecks(sms.SendToAddress.Text(), sms.SMinputWindow.Text(),
+                      options.ServiceCenterAddress.Text(), options.UseSCAinPhone.Checked());
+    for (std::string_view text : failed) sms.ReportError(text);
+    if (!failed.empty()) return;
+
+    const SubmitSettings settings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
+                                  options.ServiceCenterAddress.Text()};
+    const auto pdu = EncodeSubmitPDU(ConvertTextToGSM(sms.SMinputWindow.Text()),
+                                     ConvertDialedDigits(sms.SendToAddress.Text()), settings);
+    if (!pdu) {
+        sms.ReportError(pdu.error());
+        return;
+    }
+    sms.QueueSmsSubmit(*pdu);
+    sms.SendButton.SetEnabled(false);
+}
+
+}  // namespace
+
+void SMS::SendButton_Click() {
+    if (Options().SBM_Enabled.Checked()) {
+        SendShortBurst(*this);
+    } else {
+        SendSms(*this);
+    }
+}
+
+}  // namespace shortmsg
