@@ -1,0 +1,121 @@
+// The position-log files on disk: appends and replacements under the data root, folders
+// made on the way, failures reported with their reason, and paths that would leave the root.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/disk_files.h"
+
+namespace shortmsg {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder removed at the end of the test.
+struct TempRoot {
+    TempRoot() {
+        std::string name = (fs::temp_directory_path() / "shortmsg-files-XXXXXX").string();
+        EXPECT_NE(::mkdtemp(name.data()), nullptr);
+        path = name;
+    }
+    ~TempRoot() { fs::remove_all(path); }
+    std::string Read(const std::string& relative) const {
+        std::ifstream in(path / relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    fs::path path;
+};
+
+TEST(DiskFilesWrite, AppendAddsOutputReplacesAndFoldersAreMade) {
+    TempRoot root;
+    DiskFiles files(root.path);
+    std::string error;
+    EXPECT_TRUE(files.Append("GPS_info/GPS_info1.txt", "\"a\",1\r\n", error)) << error;
+    EXPECT_TRUE(files.Append("GPS_info/GPS_info1.txt", "\"b\",2\r\n", error)) << error;
+    EXPECT_EQ(root.Read("GPS_info/GPS_info1.txt"), "\"a\",1\r\n\"b\",2\r\n");
+    EXPECT_TRUE(files.Output("GPSS/deep/GPSS.LLD", "first\r\n", error)) << error;
+    EXPECT_TRUE(files.Output("GPSS/deep/GPSS.LLD", std::string("\0\xFF", 2), error)) << error;
+    EXPECT_EQ(root.Read("GPSS/deep/GPSS.LLD"), std::string("\0\xFF", 2));
+}
+
+TEST(DiskFilesWrite, AFolderWhereTheFileGoesFailsWithAReason) {
+    TempRoot root;
+    fs::create_directories(root.path / "GPSS" / "GPSS.LLD");
+    DiskFiles files(root.path);
+    std::string error;
+    EXPECT_FALSE(files.Append("GPSS/GPSS.LLD", "x\r\n", error));
+    EXPECT_NE(error.find("GPSS/GPSS.LLD"), std::string::npos) << error;
+    error.clear();
+    EXPECT_FALSE(files.Output("GPSS/GPSS.LLD", "x\r\n", error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(DiskFilesWrite, AFileWhereAFolderGoesFailsWithAReason) {
+    TempRoot root;
+    std::ofstream(root.path / "GPS_info") << "a file";
+    DiskFiles files(root.path);
+    std::string error;
+    EXPECT_FALSE(files.Append("GPS_info/GPS_info1.txt", "x", error));
+    EXPECT_NE(error.find("folder"), std::string::npos) << error;
+}
+
+TEST(DiskFilesPaths, OnlyRelativePathsThatStayInsideTheRootAreWritten) {
+    const struct {
+        std::string path;
+        bool safe;
+    } cases[] = {
+        {"GPSS/GPSS.LLD", true},
+        {"GPS_info/GPS_info+4917.txt", true},
+        {"a", true},
+        {"", false},
+        {"/etc/passwd", false},
+        {"../x", false},
+        {"GPS_info/../../x", false},
+        {"a//b", false},
+        {"./a", false},
+        {"a/", false},
+        {"a/..", false},
+        {std::string("a\0b", 3), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsSafeRelativePath(c.path), c.safe) << c.path;
+
+    TempRoot root;
+    DiskFiles files(root.path / "inner");
+    std::string error;
+    EXPECT_FALSE(files.Append("../escaped.txt", "x", error));
+    EXPECT_FALSE(fs::exists(root.path / "escaped.txt"));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST(DiskFilesRoot, TheDataRootFollowsXdgDataHomeThenHome) {
+    EXPECT_EQ(DataRootFor("/data", "/home/op"), fs::path("/data/shortmsg"));
+    EXPECT_EQ(DataRootFor("relative", "/home/op"), fs::path("/home/op/.local/share/shortmsg"))
+        << "a relative XDG_DATA_HOME is ignored";
+    EXPECT_EQ(DataRootFor(nullptr, "/home/op"), fs::path("/home/op/.local/share/shortmsg"));
+    EXPECT_EQ(DataRootFor("", ""), fs::path("shortmsg"));
+}
+
+TEST(RecordingFilesTest, ReportsEveryWriteThatSucceededAndNoOther) {
+    TempRoot root;
+    fs::create_directories(root.path / "blocked");
+    DiskFiles disk(root.path);
+    std::vector<std::string> seen;
+    RecordingFiles files(disk, [&seen](const std::string& path, std::string_view bytes) {
+        seen.push_back(path + "=" + std::string(bytes));
+    });
+    std::string error;
+    EXPECT_TRUE(files.Append("a.txt", "1\r\n", error));
+    EXPECT_FALSE(files.Append("blocked", "2\r\n", error));
+    EXPECT_TRUE(files.Output("a.txt", "3\r\n", error));
+    EXPECT_EQ(seen, (std::vector<std::string>{"a.txt=1\r\n", "a.txt=3\r\n"}));
+    EXPECT_EQ(root.Read("a.txt"), "3\r\n");
+}
+
+}  // namespace
+}  // namespace shortmsg
