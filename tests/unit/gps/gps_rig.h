@@ -1,0 +1,147 @@
+#pragma once
+// A whole terminal on virtual time for the GPS tests: a scripted modem and receiver, log
+// files kept in memory (any of which can be made to fail), and a record of what the
+// error box showed.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "link/dispatch.h"
+#include "platform/scripted_port.h"
+#include "platform/virtual_clock.h"
+#include "ui/terminal.h"
+
+namespace shortmsg::gpstest {
+
+class NoBox : public MessageBox {
+  public:
+    void Show(const std::string&) override {}
+};
+
+class NoEnd : public ProgramEnd {
+  public:
+    void End() override {}
+};
+
+// Files in memory. A path in `failing` refuses every write.
+class MemoryLogFiles : public TextFiles {
+  public:
+    bool Append(const std::string& path, std::string_view bytes, std::string& error) override {
+        return Write(path, bytes, false, error);
+    }
+    bool Output(const std::string& path, std::string_view bytes, std::string& error) override {
+        return Write(path, bytes, true, error);
+    }
+
+    std::map<std::string, std::string> content;
+    std::set<std::string> failing;
+    std::vector<std::string> order;  // the paths written, in order
+
+  private:
+    bool Write(const std::string& path, std::string_view bytes, bool replace, std::string& error) {
+        if (failing.count(path) != 0) {
+            error = "cannot write " + path;
+            return false;
+        }
+        if (replace) content[path].clear();
+        content[path].append(bytes);
+        order.push_back(path);
+        return true;
+    }
+};
+
+// The texts the error box was given, one per change.
+class ErrorBoxLog : public FormObserver {
+  public:
+    void ControlChanged(const Control& control, Property property, std::string_view, int) override {
+        if (control.Name() != "ErrorMessageWindow" || property != Property::Text) return;
+        texts.push_back(static_cast<const TextBox&>(control).Text());
+    }
+    void FormVisibilityChanged(const Form&) override {}
+    std::vector<std::string> texts;
+};
+
+struct GpsRig {
+    // Starts the terminal, names and opens the receiver port (port 3, as "GPS Enable"
+    // does), and lets the modem answer the start-up commands until nothing waits.
+    GpsRig() {
+        terminal.Start();
+        gps.SetCommPort("3");
+        gps.Open();
+        AnswerModem();
+    }
+
+    SMS& Sms() { return terminal.Sms(); }
+    OptionsForm& Options() { return terminal.Options(); }
+    GpsTracker& Gps() { return terminal.Gps(); }
+    GpsState& State() { return terminal.Gps().state; }
+
+    // One GPS_Timer1 tick on what the receiver sent.
+    void GpsTick(std::string_view read) {
+        gps.Arrive(read);
+        Gps().GPS_Timer1_Timer();
+    }
+    // The queue after the command written last: what still waits to go to the modem.
+    std::string Waiting() {
+        const SMS& sms = terminal.Sms();
+        const size_t from = sms.TxCommandEnd > 0 ? static_cast<size_t>(sms.TxCommandEnd) + 1 : 0;
+        return from < sms.TxModemBuffer.size() ? sms.TxModemBuffer.substr(from) : std::string();
+    }
+    // The modem answers "OK" (and ">" after "AT+CMGS=") to every command until the queue
+    // is empty; returns what was written meanwhile.
+    std::string AnswerModem() {
+        std::string written;
+        for (int i = 0; i < 100 && !(Waiting().empty() && writes.empty()); ++i) {
+            const bool prompt = !writes.empty() && writes.back().starts_with("AT+CMGS=");
+            for (const auto& w : writes) written += w;
+            writes.clear();
+            modem.Arrive(prompt ? "\r\n> " : "\r\nOK\r\n");
+            Sms().ServiceSerialPortMSComm1Timer_Timer();
+        }
+        return written;
+    }
+
+    // From now on the modem answers every command 100 ms after it was written, as the
+    // virtual clock runs: ">" to "AT+CMGS=", "OK" to everything else. `timedWrites` keeps
+    // what was written, with the times.
+    void AnswerAsTheClockRuns() { answering = true; }
+
+    VirtualClock clock;
+    PortAvailability ports;
+    std::vector<std::string> writes;
+    std::vector<std::pair<VirtualClock::Ms, std::string>> timedWrites;
+    bool answering = false;
+    ScriptedPort modem{clock, ports, [this](VirtualClock::Ms at, std::string_view b) {
+                           writes.emplace_back(b);
+                           timedWrites.emplace_back(at, b);
+                           if (!answering) return;
+                           modem.ArriveAt(at + 100,
+                                          b.starts_with("AT+CMGS=") ? "\r\n> " : "\r\nOK\r\n");
+                       }};
+    ScriptedPort gps{clock, ports};
+    NoBox box;
+    NoEnd end;
+    MemoryLogFiles files;
+    ErrorBoxLog errorBox;
+    Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
+};
+
+// An RMC sentence without "$" and line end, at latitude ddmm.mmm `lat` and longitude
+// dddmm.mmm `lon`.
+inline std::string Rmc(std::string_view lat, std::string_view ns, std::string_view lon,
+                       std::string_view ew, std::string_view status = "A",
+                       std::string_view talker = "GPRMC") {
+    std::string s(talker);
+    s.append(",123519,").append(status).append(",").append(lat).append(",").append(ns);
+    s.append(",").append(lon).append(",").append(ew).append(",022.4,084.4,230394,003.1,W*6A");
+    return s;
+}
+
+// The sentence as the receiver sends it.
+inline std::string Line(std::string_view sentence) {
+    std::string line(1, '$');
+    return line.append(sentence).append("\r\n");
+}
+
+}  // namespace shortmsg::gpstest

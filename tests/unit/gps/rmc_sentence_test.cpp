@@ -1,0 +1,95 @@
+// Which sentence a GPS_Timer1 tick keeps from one read of the receiver port.
+#include "gps/rmc_sentence.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace shortmsg {
+namespace {
+
+constexpr const char* kGga =
+    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
+constexpr const char* kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n";
+constexpr const char* kRmcA =
+    "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n";
+constexpr const char* kRmcB =
+    "$GPRMC,123520,A,4807.039,N,01131.000,E,022.4,084.4,230394,003.1,W*6B\r\n";
+constexpr const char* kGnRmc =
+    "$GNRMC,001031.00,A,3452.11346,S,13836.44522,E,0.036,,101221,,,D*6C\r\n";
+
+struct TakeCase {
+    const char* name;
+    std::string read;
+    std::optional<std::string> sentence;
+};
+
+void PrintTo(const TakeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TakeRmc : public ::testing::TestWithParam<TakeCase> {};
+
+TEST_P(TakeRmc, KeepsTheFirstCompleteSentence) {
+    const auto& c = GetParam();
+    const auto got = TakeRmcSentence(c.read);
+    ASSERT_EQ(got.has_value(), c.sentence.has_value());
+    if (got) {
+        EXPECT_EQ(std::string(*got), *c.sentence);
+    }
+}
+
+const std::string kA = "GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A";
+const std::string kB = "GPRMC,123520,A,4807.039,N,01131.000,E,022.4,084.4,230394,003.1,W*6B";
+const std::string kGn = "GNRMC,001031.00,A,3452.11346,S,13836.44522,E,0.036,,101221,,,D*6C";
+
+INSTANTIATE_TEST_SUITE_P(
+    Polling, TakeRmc,
+    ::testing::Values(
+        TakeCase{"OneSentence", kRmcA, kA},
+        TakeCase{"AmongOtherTypes", std::string(kGga) + kGsa + kRmcA, kA},
+        TakeCase{"TwoInOneReadFirstWins", std::string(kRmcA) + kRmcB, kA},
+        TakeCase{"OtherTypesOnly", std::string(kGga) + kGsa, std::nullopt},
+        TakeCase{"EmptyRead", "", std::nullopt},
+        TakeCase{"WithoutItsEnd", std::string(kGga) + "$GPRMC,123519,A,4807.0", std::nullopt},
+        TakeCase{"DollarAtTheVeryEnd", std::string(kGga) + "$GPRMC", std::nullopt},
+        // The end of the first one is what counts; a later complete one is not looked at.
+        TakeCase{"FirstCutSecondComplete", "$GPRMC,123519,A\n" + std::string(kRmcB),
+                 "GPRMC,123519,A\n$" + kB},
+        TakeCase{"LfAloneIsNoEnd", "$" + kA + "\n", std::nullopt},
+        TakeCase{"CrAloneIsNoEnd", "$" + kA + "\r", std::nullopt},
+        TakeCase{"StartsMidSentenceOfThePreviousRead", "0.9,545.4,M*47\r\n" + std::string(kRmcA),
+                 kA},
+        TakeCase{"TalkerIsCaseSensitive", "$gprmc,1,A,,,,,\r\n", std::nullopt},
+        TakeCase{"EmptyFieldsKeptAsTheyCame", "$GPRMC,,V,,,,,,,,,,N*53\r\n",
+                 "GPRMC,,V,,,,,,,,,,N*53"},
+        TakeCase{"MultiConstellationTalker", std::string(kGga) + kGnRmc, kGn},
+        TakeCase{"GpsTalkerBeforeMultiConstellation", std::string(kGnRmc) + kRmcA, kA},
+        // A read that holds "$GPRMC" uses it alone, even when its end has not come.
+        TakeCase{"GpsTalkerWithoutEndHidesCompleteGn", std::string(kGnRmc) + "$GPRMC,12",
+                 std::nullopt},
+        TakeCase{"OtherTalkersAreNotPositions", "$GLRMC,1,A,,,,,\r\n$INRMC,1,A,,,,,\r\n",
+                 std::nullopt}));
+
+struct HoldsCase {
+    const char* text;
+    bool holds;
+};
+
+class HoldsPosition : public ::testing::TestWithParam<HoldsCase> {};
+
+TEST_P(HoldsPosition, LooksForEitherTalker) {
+    EXPECT_EQ(HoldsPositionSentence(GetParam().text), GetParam().holds) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Logs, HoldsPosition,
+                         ::testing::Values(HoldsCase{"GPRMC,123519,A,4807.038,N", true},
+                                           HoldsCase{"GNRMC,001031.00,A,3452.11346,S", true},
+                                           HoldsCase{"at sea: $GNRMC,1", true},
+                                           HoldsCase{"gprmc,123519", false},
+                                           HoldsCase{"GPGGA,123519", false},
+                                           HoldsCase{"GPRM", false}, HoldsCase{"", false}));
+
+}  // namespace
+}  // namespace shortmsg
