@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace shortmsg {
 namespace {
@@ -24,8 +25,33 @@ std::size_t FindCommas(std::string_view text, std::size_t* commas, std::size_t w
 
 // A decimal number as NMEA writes it: digits with at most one ".", nothing else.
 bool ParseDecimal(std::string_view text, double& value) {
-    if (text.empty() || !(text.front() == '.' || (text.front() >= '0' && text.front() <= '9'))) {
-        return false;
+    // Up to 15 digits the number is m / 10^k with both exact doubles, so one division
+    // gives the correctly rounded value, the same as std::from_chars.
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = -1;  // digits after the point, -1 while there is no point
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            ++digits;
+            if (decimals >= 0) ++decimals;
+        } else if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+        if (digits > 15) break;
+    }
+    if (digits == 0) return false;
+    if (digits <= 15) {
+        value = static_cast<double>(mantissa) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+        return true;
+    }
+    // Longer numbers: the checks above have seen only their start.
+    for (const char c : text) {
+        if (!(c == '.' || (c >= '0' && c <= '9'))) return false;
     }
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "pdu/hex.h"
+#include "pdu/septets.h"
 
 namespace shortmsg {
 namespace {
@@ -76,12 +78,24 @@ unsigned char Code(char c) {
     return static_cast<unsigned char>(c);
 }
 
-// Reads the `index`-th octet of packed hex text; an odd last digit is a high digit.
-unsigned PackedOctet(std::string_view hex, std::size_t index) {
-    const std::size_t pos = 2 * index;
-    const unsigned high = hex::NibbleOrZero(hex[pos]);
-    const unsigned low = pos + 1 < hex.size() ? hex::NibbleOrZero(hex[pos + 1]) : 0;
-    return (high << 4) | low;
+// Eight septets out of the seven octets at `src`, least significant bit first.
+void UnpackGroup(const std::uint8_t* src, char* dst) {
+    if constexpr (hex::kSwar) {
+        std::uint32_t low, high;  // octets 0-3 and 3-6, read straight into registers
+        std::memcpy(&low, src, 4);
+        std::memcpy(&high, src + 3, 4);
+        const std::uint64_t bits = low | (std::uint64_t{high} << 24);
+        const std::uint64_t septets =
+            (bits & 0x7F) | ((bits << 1) & 0x7F00) | ((bits << 2) & 0x7F0000) |
+            ((bits << 3) & 0x7F000000) | ((bits << 4) & 0x7F00000000) |
+            ((bits << 5) & 0x7F0000000000) | ((bits << 6) & 0x7F000000000000) |
+            ((bits << 7) & 0x7F00000000000000);
+        std::memcpy(dst, &septets, 8);
+    } else {
+        std::uint64_t bits = 0;
+        for (int k = 0; k < 7; ++k) bits |= std::uint64_t{src[k]} << (8 * k);
+        for (int k = 0; k < 8; ++k) dst[k] = static_cast<char>((bits >> (7 * k)) & 0x7F);
+    }
 }
 
 }  // namespace
@@ -90,11 +104,27 @@ void ConvertTextToGSMInto(std::string_view text, std::string& out) {
     const std::size_t base = out.size();
     out.resize(base + 2 * text.size());
     char* dst = out.data() + base;
-    for (const char c : text) {
-        const std::uint16_t g = kTextToGsm[Code(c)];
+    const auto put = [&dst](std::uint16_t g) {
         if (g & kEscFlag) *dst++ = static_cast<char>(kEsc);
         *dst++ = static_cast<char>(g & 0xFF);
+    };
+    std::size_t i = 0;
+    // Eight characters at a time while none of them needs an escape.
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint16_t g[8];
+        unsigned flags = 0;
+        for (int k = 0; k < 8; ++k) {
+            g[k] = kTextToGsm[Code(text[i + k])];
+            flags |= g[k];
+        }
+        if (flags & kEscFlag) {
+            for (const std::uint16_t one : g) put(one);
+        } else {
+            for (int k = 0; k < 8; ++k) dst[k] = static_cast<char>(g[k]);
+            dst += 8;
+        }
     }
+    for (; i < text.size(); ++i) put(kTextToGsm[Code(text[i])]);
     out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
@@ -125,6 +155,18 @@ std::string ConvertGSMToText(std::string_view gsm) {
     return out;
 }
 
+// Seven octets of `bits` as fourteen hex digits at `dst`.
+void PutGroup(std::uint64_t bits, char* dst) {
+    if constexpr (hex::kSwar) {
+        std::uint64_t first, second;
+        hex::swar::Digits16(bits, first, second);
+        std::memcpy(dst, &first, 8);
+        std::memcpy(dst + 8, &second, 6);
+    } else {
+        for (int k = 0; k < 7; ++k) hex::PutOctet(dst + 2 * k, (bits >> (8 * k)) & 0xFF);
+    }
+}
+
 void PackSeptetsInto(std::string_view gsm, std::string& out) {
     const std::size_t n = gsm.size();
     const std::size_t octets = n - n / 8;
@@ -133,10 +175,10 @@ void PackSeptetsInto(std::string_view gsm, std::string& out) {
     char* dst = out.data() + base;
     std::size_t i = 0;
     // Eight septets fill seven octets exactly, least significant bit first.
-    for (; i + 8 <= n; i += 8) {
+    for (; i + 8 <= n; i += 8, dst += 14) {
         std::uint64_t bits = 0;
         for (int k = 0; k < 8; ++k) bits |= std::uint64_t{Code(gsm[i + k]) & 0x7Fu} << (7 * k);
-        for (int k = 0; k < 7; ++k, dst += 2) hex::PutOctet(dst, (bits >> (8 * k)) & 0xFF);
+        PutGroup(bits, dst);
     }
     // A last, incomplete group of r septets takes r octets.
     const std::size_t rest = n - i;
@@ -152,36 +194,44 @@ std::string PackSeptets(std::string_view gsm) {
     return out;
 }
 
-void UnpackSeptetsInto(std::string_view hex, int septets, std::string& out) {
-    if (septets <= 0 || hex.empty()) return;
-    const std::size_t octets = (hex.size() + 1) / 2;
-    // Seven octets carry eight septets; an incomplete group of k octets gives k septets.
-    const std::size_t available = octets / 7 * 8 + octets % 7;
-    const std::size_t count = std::min(available, static_cast<std::size_t>(septets));
+void UnpackOctetsInto(const std::uint8_t* octets, std::size_t count, int septets,
+                      std::string& out) {
+    if (septets <= 0 || count == 0) return;
+    const std::size_t available = count / 7 * 8 + count % 7;
+    const std::size_t wanted = std::min(available, static_cast<std::size_t>(septets));
     const std::size_t base = out.size();
-    out.resize(base + count);
+    out.resize(base + wanted);
     char* dst = out.data() + base;
     std::size_t produced = 0;
-    std::size_t octet = 0;
-    // Whole groups of fourteen digits, straight from the text.
-    for (; produced + 8 <= count && 2 * (octet + 7) <= hex.size(); octet += 7, produced += 8) {
-        const char* src = hex.data() + 2 * octet;
-        std::uint64_t bits = 0;
-        for (int k = 0; k < 7; ++k) {
-            const std::uint64_t v =
-                (hex::NibbleOrZero(src[2 * k]) << 4) | hex::NibbleOrZero(src[2 * k + 1]);
-            bits |= v << (8 * k);
-        }
-        for (int k = 0; k < 8; ++k) *dst++ = static_cast<char>((bits >> (7 * k)) & 0x7F);
+    for (; produced + 8 <= wanted; produced += 8, octets += 7) UnpackGroup(octets, dst + produced);
+    if (produced < wanted) {  // the last group: fewer than seven octets, or fewer septets wanted
+        std::uint8_t group[7] = {};
+        std::memcpy(group, octets, std::min<std::size_t>(7, count - produced / 8 * 7));
+        char septetsOut[8];
+        UnpackGroup(group, septetsOut);
+        std::memcpy(dst + produced, septetsOut, wanted - produced);
     }
-    // The rest: at most seven octets (the last perhaps a single digit), at most eight septets.
-    if (produced < count) {
-        const std::size_t want = count - produced;
-        std::uint64_t bits = 0;
-        for (std::size_t k = 0; k < 7 && octet + k < octets; ++k) {
-            bits |= std::uint64_t{PackedOctet(hex, octet + k)} << (8 * k);
+}
+
+void UnpackSeptetsInto(std::string_view hex, int septets, std::string& out) {
+    // Through a small buffer of whole groups; characters that are not hex count as 0.
+    constexpr std::size_t kChunk = 7 * 20;
+    std::uint8_t octets[kChunk];
+    while (septets > 0 && !hex.empty()) {
+        const std::size_t count = std::min(kChunk, (hex.size() + 1) / 2);
+        const std::string_view chunk = hex.substr(0, 2 * count);
+        if (!hex::DecodeOctets(chunk, octets)) {
+            for (std::size_t i = 0; i < count; ++i) {
+                const unsigned high = hex::NibbleOrZero(chunk[2 * i]);
+                const unsigned low =
+                    2 * i + 1 < chunk.size() ? hex::NibbleOrZero(chunk[2 * i + 1]) : 0;
+                octets[i] = static_cast<std::uint8_t>((high << 4) | low);
+            }
         }
-        for (std::size_t k = 0; k < want; ++k) *dst++ = static_cast<char>((bits >> (7 * k)) & 0x7F);
+        const std::size_t before = out.size();
+        UnpackOctetsInto(octets, count, septets, out);
+        septets -= static_cast<int>(out.size() - before);
+        hex.remove_prefix(chunk.size());
     }
 }
 

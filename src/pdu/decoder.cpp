@@ -1,18 +1,38 @@
 #include "pdu/decoder.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 
-#include "pdu/alphabet.h"
 #include "pdu/codec_errors.h"
-#include "pdu/dialled.h"
 #include "pdu/hex.h"
+#include "pdu/septets.h"
 
 namespace shortmsg {
 namespace {
 
-constexpr int kTimeStampDigits = 14;
+// Octets read from the hex text. No field the decoder reads lies beyond octet 621 (a
+// service-centre part of 255 octets, a 255-digit address, 255 septets of user data);
+// text beyond the buffer is only checked to be hexadecimal.
+constexpr std::size_t kMaxOctets = 640;
 
-// First-octet values of the message types the terminal reads (TP-MTI).
+struct Octets {
+    std::uint8_t at[kMaxOctets];
+    std::size_t chars = 0;  // hex characters of the whole PDU
+
+    // True when the `count` octets from `first` are all present (no half octet).
+    bool Has(std::size_t first, std::size_t count) const { return 2 * (first + count) <= chars; }
+    // Octets from `first` that are present, a final half octet included.
+    std::size_t From(std::size_t first) const {
+        const std::size_t total = std::min((chars + 1) / 2, kMaxOctets);
+        return first < total ? total - first : 0;
+    }
+};
+
+constexpr std::size_t kTimeStampOctets = 7;
+constexpr char kHexDigit[] = "0123456789ABCDEF";
+
+// TP-MTI, the low two bits of the first octet.
 constexpr unsigned kDeliver = 0;
 constexpr unsigned kSubmit = 1;
 constexpr unsigned kStatusReport = 2;
@@ -41,91 +61,97 @@ void Reset(DecodedPDU& out) {
     out.statusLine.clear();
 }
 
-// Address length in digits at `pos`, and the length of its digit field in characters.
-std::size_t AddressField(std::string_view pdu, std::size_t pos, int& digits) {
-    digits = static_cast<int>(hex::OctetAt(pdu, pos));
-    return static_cast<std::size_t>(digits + digits % 2);
+// Octets of an address field of `digits` semi-octets.
+std::size_t AddressOctets(unsigned digits) {
+    return (digits + 1) / 2;
+}
+
+// Semi-octet digits, low half of each octet first, as upper-case text; a fill "F" of an
+// odd count is left out.
+void AppendSemiOctets(const std::uint8_t* octets, std::size_t digits, std::string& out) {
+    const std::size_t base = out.size();
+    out.resize(base + digits + digits % 2);
+    char* dst = out.data() + base;
+    for (std::size_t i = 0; i < (digits + 1) / 2; ++i, dst += 2) {
+        dst[0] = kHexDigit[octets[i] & 15];
+        dst[1] = kHexDigit[octets[i] >> 4];
+    }
+    out.resize(base + digits);
 }
 
 // The TP-UDL octet at `udl` and the packed septets behind it, as far as the PDU goes.
-void UnpackUserData(std::string_view pdu, std::size_t udl, std::string& gsm) {
-    const int septets = static_cast<int>(hex::OctetAt(pdu, udl));
-    const std::size_t chars = 2 * static_cast<std::size_t>(septets - septets / 8);
-    UnpackSeptetsInto(pdu.substr(udl + 2, chars), septets, gsm);
+void UnpackUserData(const Octets& pdu, std::size_t udl, std::string& gsm) {
+    const unsigned septets = pdu.at[udl];
+    const std::size_t octets = std::min<std::size_t>(septets - septets / 8, pdu.From(udl + 1));
+    UnpackOctetsInto(pdu.at + udl + 1, octets, static_cast<int>(septets), gsm);
 }
 
 // SMS-DELIVER: first octet, TP-OA, TP-PID, TP-DCS, TP-SCTS, TP-UDL, TP-UD.
-bool DecodeDeliver(std::string_view pdu, std::size_t tpdu, DecodedPDU& out, std::string& error) {
-    if (tpdu + 4 > pdu.size()) return Refuse(error, codec_errors::kPduTooShort);
-    int digits = 0;
-    const std::size_t address = tpdu + 6;
-    const std::size_t addressChars = AddressField(pdu, tpdu + 2, digits);
-    const std::size_t timeStamp = address + addressChars + 4;
-    const std::size_t udl = timeStamp + kTimeStampDigits;
-    if (udl + 2 > pdu.size()) return Refuse(error, codec_errors::kPduTooShort);
+bool DecodeDeliver(const Octets& pdu, std::size_t tpdu, DecodedPDU& out, std::string& error) {
+    if (!pdu.Has(tpdu + 1, 1)) return Refuse(error, codec_errors::kPduTooShort);
+    const unsigned digits = pdu.at[tpdu + 1];
+    const std::size_t address = tpdu + 3;
+    const std::size_t timeStamp = address + AddressOctets(digits) + 2;
+    const std::size_t udl = timeStamp + kTimeStampOctets;
+    if (!pdu.Has(udl, 1)) return Refuse(error, codec_errors::kPduTooShort);
     out.type = PduType::Deliver;
-    FromSemiOctetsInto(pdu.substr(address, addressChars), digits, out.PDU_SenderAddress);
-    FromSemiOctetsInto(pdu.substr(timeStamp, kTimeStampDigits), kTimeStampDigits,
-                       out.PDU_TimeStamp);
+    AppendSemiOctets(pdu.at + address, digits, out.PDU_SenderAddress);
+    AppendSemiOctets(pdu.at + timeStamp, 2 * kTimeStampOctets, out.PDU_TimeStamp);
     UnpackUserData(pdu, udl, out.gsmText);
     return true;
 }
 
-// Characters of TP-VP for the validity-period format in bits 3-4 of the first octet:
-// none, enhanced (7 octets), relative (1 octet), absolute (7 octets).
-std::size_t ValidityPeriodChars(unsigned firstOctet) {
-    constexpr std::size_t kChars[] = {0, 14, 2, 14};
-    return kChars[(firstOctet >> 3) & 3];
+// Octets of TP-VP for the validity-period format in bits 3-4 of the first octet:
+// none, enhanced, relative, absolute.
+std::size_t ValidityPeriodOctets(unsigned firstOctet) {
+    constexpr std::size_t kOctets[] = {0, 7, 1, 7};
+    return kOctets[(firstOctet >> 3) & 3];
 }
 
 // A stored SMS-SUBMIT: first octet, TP-MR, TP-DA, TP-PID, TP-DCS, TP-VP, TP-UDL, TP-UD.
-bool DecodeSubmit(std::string_view pdu, std::size_t tpdu, unsigned firstOctet, DecodedPDU& out,
-                  std::string& error) {
-    if (tpdu + 6 > pdu.size()) return Refuse(error, codec_errors::kPduTooShort);
-    int digits = 0;
-    const std::size_t addressChars = AddressField(pdu, tpdu + 4, digits);
-    const std::size_t udl = tpdu + 12 + addressChars + ValidityPeriodChars(firstOctet);
-    if (udl + 2 > pdu.size()) return Refuse(error, codec_errors::kPduTooShort);
+bool DecodeSubmit(const Octets& pdu, std::size_t tpdu, DecodedPDU& out, std::string& error) {
+    if (!pdu.Has(tpdu + 2, 1)) return Refuse(error, codec_errors::kPduTooShort);
+    const unsigned firstOctet = pdu.at[tpdu];
+    const std::size_t address = tpdu + 4;
+    const std::size_t udl =
+        address + AddressOctets(pdu.at[tpdu + 2]) + 2 + ValidityPeriodOctets(firstOctet);
+    if (!pdu.Has(udl, 1)) return Refuse(error, codec_errors::kPduTooShort);
     out.type = PduType::Submit;
     UnpackUserData(pdu, udl, out.gsmText);
     return true;
 }
 
-void AppendTimeStampText(std::string_view swapped, std::string& out) {
-    char digits[kTimeStampDigits];
-    for (int i = 0; i < kTimeStampDigits; i += 2) {
-        digits[i] = hex::UpperHex(swapped[i + 1]);
-        digits[i + 1] = hex::UpperHex(swapped[i]);
-    }
-    FormatTimeStampInto(std::string_view(digits, kTimeStampDigits), out);
+void AppendTimeStampText(const std::uint8_t* octets, std::string& out) {
+    std::string digits;
+    AppendSemiOctets(octets, 2 * kTimeStampOctets, digits);
+    FormatTimeStampInto(digits, out);
 }
 
 // SMS-STATUS-REPORT: first octet, TP-MR, TP-RA, TP-SCTS, TP-DT, TP-ST; read up to TP-ST.
-bool DecodeStatusReport(std::string_view pdu, std::size_t tpdu, DecodedPDU& out,
-                        std::string& error) {
-    if (tpdu + 6 > pdu.size()) return Refuse(error, codec_errors::kStatusReportTooShort);
-    int digits = 0;
-    const std::size_t address = tpdu + 8;
-    const std::size_t addressChars = AddressField(pdu, tpdu + 4, digits);
-    const std::size_t timeStamp = address + addressChars;
-    const std::size_t discharge = timeStamp + kTimeStampDigits;
-    const std::size_t status = discharge + kTimeStampDigits;
-    if (status + 2 > pdu.size()) return Refuse(error, codec_errors::kStatusReportTooShort);
+bool DecodeStatusReport(const Octets& pdu, std::size_t tpdu, DecodedPDU& out, std::string& error) {
+    if (!pdu.Has(tpdu + 2, 1)) return Refuse(error, codec_errors::kStatusReportTooShort);
+    const unsigned digits = pdu.at[tpdu + 2];
+    const std::size_t address = tpdu + 4;
+    const std::size_t timeStamp = address + AddressOctets(digits);
+    const std::size_t discharge = timeStamp + kTimeStampOctets;
+    const std::size_t status = discharge + kTimeStampOctets;
+    if (!pdu.Has(status, 1)) return Refuse(error, codec_errors::kStatusReportTooShort);
 
     out.type = PduType::StatusReport;
-    out.messageReference = static_cast<int>(hex::OctetAt(pdu, tpdu + 2));
-    FromSemiOctetsInto(pdu.substr(address, addressChars), digits, out.recipient);
-    const char field[] = {'&', 'H', hex::UpperHex(pdu[status]), hex::UpperHex(pdu[status + 1])};
-    out.status = StatusCodeToText(std::string_view(field, sizeof field));
+    out.messageReference = pdu.at[tpdu + 1];
+    AppendSemiOctets(pdu.at + address, digits, out.recipient);
+    std::string field = "&H";
+    hex::AppendOctet(field, pdu.at[status]);
+    out.status = StatusCodeToText(field);
 
     std::string& line = out.statusLine;
     char number[4];
     const auto mr = std::to_chars(number, number + sizeof number, out.messageReference);
     line.append(out.status).append(",").append(number, mr.ptr).append(",");
     line.append(out.recipient).append(",");
-    AppendTimeStampText(pdu.substr(timeStamp, kTimeStampDigits), line);
+    AppendTimeStampText(pdu.at + timeStamp, line);
     line.append(",");
-    AppendTimeStampText(pdu.substr(discharge, kTimeStampDigits), line);
+    AppendTimeStampText(pdu.at + discharge, line);
     return true;
 }
 
@@ -133,17 +159,21 @@ bool DecodeStatusReport(std::string_view pdu, std::size_t tpdu, DecodedPDU& out,
 
 bool DecodeReceivedPDUInto(std::string_view pduHex, DecodedPDU& out, std::string& error) {
     Reset(out);
-    const std::string_view pdu = TrimBlanks(pduHex);
-    if (!hex::AllHex(pdu)) return Refuse(error, codec_errors::kPduNotHex);
-    if (pdu.size() < 2) return Refuse(error, codec_errors::kPduTooShort);
-    const std::size_t tpdu = 2 * static_cast<std::size_t>(hex::OctetAt(pdu, 0)) + 2;
-    if (tpdu + 2 > pdu.size()) return Refuse(error, codec_errors::kPduTooShort);
-    const unsigned firstOctet = hex::OctetAt(pdu, tpdu);
-    switch (firstOctet & 3) {
+    const std::string_view text = TrimBlanks(pduHex);
+    Octets pdu;
+    pdu.chars = text.size();
+    const std::size_t read = std::min(text.size(), 2 * kMaxOctets);
+    if (!hex::DecodeOctets(text.substr(0, read), pdu.at) || !hex::AllHex(text.substr(read))) {
+        return Refuse(error, codec_errors::kPduNotHex);
+    }
+    if (!pdu.Has(0, 1)) return Refuse(error, codec_errors::kPduTooShort);
+    const std::size_t tpdu = 1 + std::size_t{pdu.at[0]};
+    if (!pdu.Has(tpdu, 1)) return Refuse(error, codec_errors::kPduTooShort);
+    switch (pdu.at[tpdu] & 3) {
         case kDeliver:
             return DecodeDeliver(pdu, tpdu, out, error);
         case kSubmit:
-            return DecodeSubmit(pdu, tpdu, firstOctet, out, error);
+            return DecodeSubmit(pdu, tpdu, out, error);
         case kStatusReport:
             return DecodeStatusReport(pdu, tpdu, out, error);
         default:

@@ -7,15 +7,19 @@
 namespace shortmsg {
 
 void ConvertDialedDigitsInto(std::string_view dialled, std::string& out) {
+    const std::size_t base = out.size();
+    out.resize(base + dialled.size());
+    char* dst = out.data() + base;
     for (const char c : dialled) {
         if (c == '*') {
-            out.push_back('A');
+            *dst++ = 'A';
         } else if (c == '#') {
-            out.push_back('B');
+            *dst++ = 'B';
         } else if (c != '+') {
-            out.push_back(c);
+            *dst++ = c;
         }
     }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
 std::string ConvertDialedDigits(std::string_view dialled) {
@@ -24,20 +28,24 @@ std::string ConvertDialedDigits(std::string_view dialled) {
     return out;
 }
 
-void ToSemiOctetsInto(std::string_view digits, std::string& out) {
-    const std::size_t n = digits.size();
-    const std::size_t base = out.size();
-    out.resize(base + n + n % 2);
-    char* dst = out.data() + base;
+char* WriteSemiOctets(char* dst, std::string_view digits) {
     std::size_t i = 0;
-    for (; i + 2 <= n; i += 2, dst += 2) {
+    for (; i + 2 <= digits.size(); i += 2, dst += 2) {
         dst[0] = digits[i + 1];
         dst[1] = digits[i];
     }
-    if (i < n) {  // odd count: the fill semi-octet goes in the high half of the last octet
+    if (i < digits.size()) {  // odd count: the fill goes in the high half of the last octet
         dst[0] = 'F';
         dst[1] = digits[i];
+        dst += 2;
     }
+    return dst;
+}
+
+void ToSemiOctetsInto(std::string_view digits, std::string& out) {
+    const std::size_t base = out.size();
+    out.resize(base + digits.size() + digits.size() % 2);
+    WriteSemiOctets(out.data() + base, digits);
 }
 
 std::string ToSemiOctets(std::string_view digits) {

@@ -14,6 +14,9 @@ void ConvertDialedDigitsInto(std::string_view dialled, std::string& out);
 std::string ToSemiOctets(std::string_view digits);
 // Appends the semi-octet text to `out`.
 void ToSemiOctetsInto(std::string_view digits, std::string& out);
+// Writes the semi-octet text at `dst`, which has room for it (the digit count rounded up
+// to even); returns the end of what was written.
+char* WriteSemiOctets(char* dst, std::string_view digits);
 // The inverse for `digitCount` digits; a trailing fill "F" is dropped. Reads no further
 // than the text goes. Hex letters come out in upper case ("a" -> "A").
 std::string FromSemiOctets(std::string_view semiOctets, int digitCount);

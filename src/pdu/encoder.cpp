@@ -1,5 +1,7 @@
 #include "pdu/encoder.h"
 
+#include <cstring>
+
 #include "pdu/alphabet.h"
 #include "pdu/codec_errors.h"
 #include "pdu/dialled.h"
@@ -20,6 +22,11 @@ constexpr std::string_view kInternationalNumber = "91";
 // TP-PID 00, TP-DCS 00 (GSM 7-bit), TP-VP AA (four days).
 constexpr std::string_view kPidDcsValidity = "0000AA";
 
+char* Put(char* dst, std::string_view text) {
+    std::memcpy(dst, text.data(), text.size());
+    return dst + text.size();
+}
+
 }  // namespace
 
 bool EncodeSubmitPDUInto(std::string_view gsm, std::string_view destination,
@@ -37,20 +44,27 @@ bool EncodeSubmitPDUInto(std::string_view gsm, std::string_view destination,
         error = codec_errors::kServiceCenterTooLong;
         return false;
     }
-    out.clear();
+    // Every field is written in place into one string of the final length.
+    const std::size_t scaChars = settings.UseSCAinPhone ? 0 : 2 + sca.size() + sca.size() % 2;
+    const std::size_t destChars = destination.size() + destination.size() % 2;
+    const std::size_t septets = gsm.size();
+    out.resize(2 + scaChars + 4 + 4 + destChars + 6 + 2 + 2 * (septets - septets / 8));
+    char* dst = out.data();
     if (settings.UseSCAinPhone) {
-        out.append("00");
+        dst = Put(dst, "00");
     } else {
-        hex::AppendOctet(out, static_cast<unsigned>((sca.size() + 1) / 2 + 1));
-        out.append(kInternationalNumber);
-        ToSemiOctetsInto(sca, out);
+        hex::PutOctet(dst, static_cast<unsigned>((sca.size() + 1) / 2 + 1));
+        dst = Put(dst + 2, kInternationalNumber);
+        dst = WriteSemiOctets(dst, sca);
     }
-    out.append(settings.RegisteredSM ? kSubmitHeaderRegistered : kSubmitHeader);
-    hex::AppendOctet(out, static_cast<unsigned>(destination.size()));
-    out.append(kInternationalNumber);
-    ToSemiOctetsInto(destination, out);
-    out.append(kPidDcsValidity);
-    hex::AppendOctet(out, static_cast<unsigned>(gsm.size()));
+    dst = Put(dst, settings.RegisteredSM ? kSubmitHeaderRegistered : kSubmitHeader);
+    hex::PutOctet(dst, static_cast<unsigned>(destination.size()));
+    dst = Put(dst + 2, kInternationalNumber);
+    dst = WriteSemiOctets(dst, destination);
+    dst = Put(dst, kPidDcsValidity);
+    hex::PutOctet(dst, static_cast<unsigned>(septets));
+    const std::size_t userData = static_cast<std::size_t>(dst + 2 - out.data());
+    out.resize(userData);  // no reallocation: shrinking, and packing appends into capacity
     PackSeptetsInto(gsm, out);
     return true;
 }
