@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,32 @@ TEST(PackSeptets, AppendsWithoutReallocating) {
     PackSeptetsInto(std::string(160, 'a'), out);
     EXPECT_EQ(out.size(), 4u + 2 * 140);
     EXPECT_EQ(out.data(), before);
+}
+
+// Every septet value, and lengths beyond one buffer of unpacking (up to 255 septets).
+TEST(PackSeptets, EverySeptetValueAndLengthComesBack) {
+    std::string all;
+    for (int c = 0; c < 128; ++c) all.push_back(static_cast<char>(c));
+    for (int n = 0; n <= 255; ++n) {
+        std::string gsm;
+        for (int i = 0; i < n; ++i) gsm.push_back(all[(i * 29 + n) % 128]);
+        const std::string hex = PackSeptets(gsm);
+        ASSERT_EQ(UnpackSeptets(hex, n), gsm) << n << " septets";
+    }
+    const std::string hex = PackSeptets(all);
+    std::string lower = hex;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(UnpackSeptets(lower, 128), all);
+}
+
+TEST(UnpackSeptets, NonHexInLongTextCountsAsZero) {
+    const std::string gsm(200, 'a');
+    std::string hex = PackSeptets(gsm);
+    hex[2 * 150] = 'x';  // high digit of octet 150 (septets 171 and 172 touch it)
+    hex[2 * 150 + 1] = 'y';
+    std::string expected = UnpackSeptets(PackSeptets(gsm).replace(300, 2, "00"), 200);
+    EXPECT_EQ(UnpackSeptets(hex, 200), expected);
+    EXPECT_NE(expected, gsm);
 }
 
 struct UnpackCase {

@@ -67,6 +67,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         DeliverCase{"OddDigitAtEnd", "00" + kHeader12 + "05E8329BFD0", "447700900123",
                     "08012114000004", std::string("hell\x0F")},
+        DeliverCase{"EveryHexDigitInSender",
+                    "00001091"
+                    "1032547698BADCFE"
+                    "00008010124100004005E8329BFD06",
+                    "0123456789ABCDEF", "08012114000004", "hello"},
+        DeliverCase{"EveryLowerCaseHexDigitInSender",
+                    "00001091"
+                    "1032547698badcfe"
+                    "00008010124100004005e8329bfd06",
+                    "0123456789ABCDEF", "08012114000004", "hello"},
         DeliverCase{"TrailingDataIgnored", "00" + kHeader12 + "05E8329BFD06FFFF", "447700900123",
                     "08012114000004", "hello"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -251,6 +261,26 @@ INSTANTIATE_TEST_SUITE_P(
                     codec_errors::kPduNotHex},
         RefusalCase{"HighBitByte", std::string("0011\xC3\xA9"), codec_errors::kPduNotHex}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A character just outside each range of hex digits, at every position of the PDU.
+TEST(Refusal, NonHexAnywhereIsRefused) {
+    const std::string pdu = kDeliver;
+    for (const char bad : {'/', ':', '@', 'G', '`', 'g', '\0', '\x80', '\xC1', '\xE6'}) {
+        for (std::size_t at = 0; at < pdu.size(); ++at) {
+            std::string broken = pdu;
+            broken[at] = bad;
+            const auto decoded = DecodeReceivedPDU(broken);
+            ASSERT_FALSE(decoded) << "code " << static_cast<int>(bad) << " at " << at;
+            EXPECT_EQ(decoded.error(), codec_errors::kPduNotHex);
+        }
+    }
+}
+
+TEST(Refusal, NonHexFarBehindTheFieldsIsRefused) {
+    const std::string padded = std::string(kDeliver) + std::string(2000, 'F');
+    EXPECT_TRUE(DecodeReceivedPDU(padded));
+    EXPECT_FALSE(DecodeReceivedPDU(padded + "x"));
+}
 
 TEST(DecoderInto, ReusesTheResult) {
     DecodedPDU out;
