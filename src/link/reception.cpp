@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "gps/rmc_sentence.h"
 #include "link/at_commands.h"
 #include "link/messages.h"
 #include "link/reply_parsers.h"
@@ -67,7 +68,7 @@ void ActOnNewMessage(SMS& sms) {
     Terminal& app = sms.App();
     OptionsForm& options = sms.Options();
     if (options.EnableGPS.Checked()) app.Gps().GPSQueryFromSMS();
-    if (options.StoreRxGPS.Checked() && InStr(1, app.ReceivedMessageText, "GPRMC") > 0) {
+    if (options.StoreRxGPS.Checked() && HoldsPositionSentence(app.ReceivedMessageText)) {
         app.Gps().StoreRxGPSPosition(app.ReceivedMessageText, app.PDU_SenderAddress);
         sms.QueueCommand(std::string(at::kDeleteMessage).append(sms.ReadSMSMemory1Index.Text()));
     }
