@@ -9,7 +9,9 @@
 // may be queued. The source remembers the lines its last report appended, and the test is
 // whether those lines still stand, whole, in the part of the queue after the command
 // written last. That part only loses lines at its front (the pump) or all at once (a modem
-// reset), so the test cannot miss a report that is still waiting.
+// reset), so the test cannot miss a report that is still waiting. An identical message
+// queued by someone else (a query reply with the same sentence to the same number) holds
+// the next report back just the same, until it is written.
 #include <string_view>
 
 namespace shortmsg {
