@@ -24,7 +24,7 @@ std::string LoadMix() {
 
 // Feeds the recorded output one chunk per read, cyclically; counts writes, keeps none.
 class ReplayPort : public SerialPort {
-public:
+  public:
     explicit ReplayPort(std::string data) : data_(std::move(data)) {}
     void Feed() { pending_ = true; }
     long Writes() const { return writes_; }
@@ -51,7 +51,7 @@ public:
     // The rest of a reply arrives at once.
     bool WaitForInput(int) override { return pending_ = true; }
 
-private:
+  private:
     std::string data_, port_, settings_;
     size_t offset_ = 0;
     bool open_ = false, pending_ = false;
@@ -59,13 +59,13 @@ private:
 };
 
 class IdleTimers : public TimerService {
-public:
+  public:
     void Restart(Timer&) override {}
     void Stop(Timer&) override {}
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     DateTime Now() override { return {}; }
     std::int64_t MonotonicMs() override {
         return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -75,23 +75,21 @@ public:
 };
 
 class SilentBox : public MessageBox {
-public:
+  public:
     void Show(const std::string&) override {}
 };
 class NoEnd : public ProgramEnd {
-public:
+  public:
     void End() override {}
 };
 class NoFiles : public TextFiles {
-public:
+  public:
     bool Append(const std::string&, std::string_view, std::string&) override { return true; }
     bool Output(const std::string&, std::string_view, std::string&) override { return true; }
 };
 
 struct Rig {
-    explicit Rig(std::string data) : modem(std::move(data)), gps({}) {
-        terminal.Start();
-    }
+    explicit Rig(std::string data) : modem(std::move(data)), gps({}) { terminal.Start(); }
     ReplayPort modem;
     ReplayPort gps;
     IdleTimers timers;

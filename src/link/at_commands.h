@@ -29,13 +29,13 @@ inline constexpr std::string_view kSbdReadText = "AT+SBDRT";
 
 // Queued at start-up; the first is written at once.
 inline constexpr std::array<std::string_view, 8> kInitialisation = {
-    kAttention,          kVerboseErrors,   kServiceQuery,   kStorageQuery,
-    kIndicationsNoReports, kSelectSimPhoneBook, kPhoneBookQuery, kPhoneBookRange};
+    kAttention,          kVerboseErrors,  kServiceQuery,  kStorageQuery, kIndicationsNoReports,
+    kSelectSimPhoneBook, kPhoneBookQuery, kPhoneBookRange};
 
 // Queued by the sanity check after "ATZ"; its first "AT" stands for the "ATZ" written.
 inline constexpr std::array<std::string_view, 8> kReinitialisation = {
-    kAttention,   kAttention,          kServiceQuery,   kStorageQuery,
-    kIndicationsNoReports, kSelectSimPhoneBook, kPhoneBookQuery, kPhoneBookRange};
+    kAttention,          kAttention,      kServiceQuery,  kStorageQuery, kIndicationsNoReports,
+    kSelectSimPhoneBook, kPhoneBookQuery, kPhoneBookRange};
 
 inline constexpr std::string_view kModemPortSettings = "19200,N,8,1";
 inline constexpr std::string_view kGpsPortSettings = "4800,N,8,1";

@@ -89,6 +89,8 @@ void SMS::SanityTimer_Timer() {
     }
 }
 
-void SMS::ResponseTimeOutTimer_Timer() { ResponseTimedOut = true; }
+void SMS::ResponseTimeOutTimer_Timer() {
+    ResponseTimedOut = true;
+}
 
 }  // namespace shortmsg

@@ -32,6 +32,8 @@ std::optional<long> WholeNumber(std::string_view text) {
     return value;
 }
 
-long WholeNumberOr0(std::string_view text) { return WholeNumber(text).value_or(0); }
+long WholeNumberOr0(std::string_view text) {
+    return WholeNumber(text).value_or(0);
+}
 
 }  // namespace shortmsg

@@ -6,7 +6,7 @@
 namespace shortmsg {
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     // The port: a port number ("1", resolved through the port map) or a device path.

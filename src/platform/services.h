@@ -15,14 +15,14 @@ class Timer;
 // Runs the periodic timers. Enabling a timer, or writing its interval while it is enabled,
 // starts its count again.
 class TimerService {
-public:
+  public:
     virtual ~TimerService() = default;
     virtual void Restart(Timer& timer) = 0;
     virtual void Stop(Timer& timer) = 0;
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // The local date and time.
     virtual DateTime Now() = 0;
@@ -32,14 +32,14 @@ public:
 
 // A message box with an OK button; returns once the operator has taken it.
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual void Show(const std::string& text) = 0;
 };
 
 // Ends the program at once: no further event runs.
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     virtual void End() = 0;
 };
@@ -47,7 +47,7 @@ public:
 // Text files under the data root (the position logs). Paths are relative to the root and use
 // "/". Missing folders are created. Each call opens, writes and closes the file.
 class TextFiles {
-public:
+  public:
     virtual ~TextFiles() = default;
     // Appends `bytes`; false (with the reason in `error`) when the write failed.
     virtual bool Append(const std::string& path, std::string_view bytes, std::string& error) = 0;

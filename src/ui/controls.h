@@ -14,7 +14,16 @@ inline constexpr int kRed = 255;
 inline constexpr int kGreen = 65280;
 
 enum class Property {
-    Text, BackColor, FillColor, Visible, Enabled, Checked, MaxLength, AddItem, RemoveItem, Interval
+    Text,
+    BackColor,
+    FillColor,
+    Visible,
+    Enabled,
+    Checked,
+    MaxLength,
+    AddItem,
+    RemoveItem,
+    Interval
 };
 std::string_view PropertyName(Property p);
 
@@ -23,7 +32,7 @@ class Control;
 class TimerService;
 
 class FormObserver {
-public:
+  public:
     virtual ~FormObserver() = default;
     // `item` is the text added (AddItem); `index` the index removed (RemoveItem).
     virtual void ControlChanged(const Control& control, Property property, std::string_view item,
@@ -32,7 +41,7 @@ public:
 };
 
 class Control {
-public:
+  public:
     Control(Form& form, std::string name);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -41,16 +50,16 @@ public:
     const std::string& Name() const { return name_; }
     const Form& Parent() const { return form_; }
 
-protected:
+  protected:
     void Notify(Property p, std::string_view item = {}, int index = -1) const;
 
-private:
+  private:
     Form& form_;
     std::string name_;
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Form& form, std::string name, std::string text = {}, int maxLength = 0,
             int backColor = kWhite, bool visible = true);
     const std::string& Text() const { return text_; }
@@ -68,7 +77,7 @@ public:
 
     std::function<void()> OnChange, OnClick;
 
-private:
+  private:
     std::string Cut(std::string_view text) const;
     std::string text_;
     int maxLength_;
@@ -77,7 +86,7 @@ private:
 };
 
 class ComboBox : public Control {
-public:
+  public:
     ComboBox(Form& form, std::string name, std::string text = {});
     const std::string& Text() const { return text_; }
     void SetText(std::string_view text);  // by the program: Change fires when it changes
@@ -92,13 +101,13 @@ public:
 
     std::function<void()> OnChange, OnClick;
 
-private:
+  private:
     std::string text_;
     std::vector<std::string> items_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Form& form, std::string name, std::string caption, bool checked);
     const std::string& Caption() const { return caption_; }
     bool Checked() const { return checked_; }
@@ -107,13 +116,13 @@ public:
 
     std::function<void()> OnClick;
 
-private:
+  private:
     std::string caption_;
     bool checked_;
 };
 
 class Button : public Control {
-public:
+  public:
     Button(Form& form, std::string name, std::string caption, bool enabled = true);
     const std::string& Caption() const { return caption_; }
     bool Enabled() const { return enabled_; }
@@ -122,24 +131,24 @@ public:
 
     std::function<void()> OnClick;
 
-private:
+  private:
     std::string caption_;
     bool enabled_;
 };
 
 class Shape : public Control {
-public:
+  public:
     Shape(Form& form, std::string name, int fillColor);
     int FillColor() const { return fillColor_; }
     void SetFillColor(int color);
 
-private:
+  private:
     int fillColor_;
 };
 
 // A periodic timer. Enabling it, or writing its interval while enabled, restarts its count.
 class Timer : public Control {
-public:
+  public:
     Timer(Form& form, std::string name, TimerService& service, int interval, bool enabled);
     ~Timer() override;
     int Interval() const { return interval_; }
@@ -151,14 +160,14 @@ public:
 
     std::function<void()> OnTimer;
 
-private:
+  private:
     TimerService& service_;
     int interval_;
     bool enabled_;
 };
 
 class Form {
-public:
+  public:
     explicit Form(std::string name, std::string caption);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -177,7 +186,7 @@ public:
     const std::vector<Control*>& Controls() const { return controls_; }
     Control* Find(std::string_view name) const;
 
-private:
+  private:
     friend class Control;
     std::string name_;
     std::string caption_;

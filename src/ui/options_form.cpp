@@ -19,6 +19,8 @@ OptionsForm::OptionsForm(Terminal& app)
     GPS_LocationUpdateTimer.OnTimer = [this] { app_.Gps().GPS_LocationUpdateTimer_Timer(); };
 }
 
-void OptionsForm::Form_Load() { SerialPortNumberChanged = false; }
+void OptionsForm::Form_Load() {
+    SerialPortNumberChanged = false;
+}
 
 }  // namespace shortmsg

@@ -9,7 +9,7 @@ namespace shortmsg {
 class Terminal;
 
 class OptionsForm : public Form {
-public:
+  public:
     explicit OptionsForm(Terminal& app);
 
     TextBox ServiceCenterAddress{*this, "ServiceCenterAddress", "881662900005"};
@@ -39,7 +39,7 @@ public:
 
     Terminal& App() { return app_; }
 
-private:
+  private:
     Terminal& app_;
 };
 

@@ -29,7 +29,9 @@ SMS::SMS(Terminal& app)
     ResponseTimeOutTimer.OnTimer = [this] { ResponseTimeOutTimer_Timer(); };
 }
 
-OptionsForm& SMS::Options() { return app_.Options(); }
+OptionsForm& SMS::Options() {
+    return app_.Options();
+}
 
 void SMS::ReportError(std::string_view text) {
     ErrorBlink = true;

@@ -12,7 +12,7 @@
 namespace shortmsg {
 
 class Terminal {
-public:
+  public:
     explicit Terminal(const Services& services, FormObserver* observer = nullptr);
     ~Terminal();
     Terminal(const Terminal&) = delete;
@@ -37,7 +37,7 @@ public:
     std::string PDU_SenderAddress;
     std::string PDU_TimeStamp;
 
-private:
+  private:
     FormObserver* observer_;
     std::unique_ptr<SMS> sms_;
     std::unique_ptr<OptionsForm> options_;

@@ -179,9 +179,9 @@ TEST(Sanity, AHealthyModemGetsItsSettingsRefreshed) {
         sms.ModemResponding = true;
         sms.TxModemBuffer = "AT\r\n";
         sms.SanityTimer_Timer();
-        EXPECT_EQ(sms.TxModemBuffer, std::string("AT\r\nAT+CSMS?\r\n") +
-                                         (registered ? "AT+CNMI=1,1,0,1,0\r\n"
-                                                     : "AT+CNMI=1,1,0,0,0\r\n"));
+        EXPECT_EQ(sms.TxModemBuffer,
+                  std::string("AT\r\nAT+CSMS?\r\n") +
+                      (registered ? "AT+CNMI=1,1,0,1,0\r\n" : "AT+CNMI=1,1,0,0,0\r\n"));
         EXPECT_FALSE(sms.ModemResponding);
     }
 }

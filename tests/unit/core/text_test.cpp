@@ -12,10 +12,14 @@ TEST(TextPositions, InStrCountsFromOneAndClamps) {
         long expected;
     };
     const Case cases[] = {
-        {1, "AT\r\nOK\r\n", "\r\n", 3},  {4, "AT\r\nOK\r\n", "\r\n", 7},
-        {8, "AT\r\nOK\r\n", "\r\n", 0},  {9, "AT\r\nOK\r\n", "\r\n", 0},
-        {50, "OK", "OK", 0},             {0, "OK", "OK", 0},
-        {1, "", "OK", 0},                {1, "+CMS ERROR: 500", "+CMS ERROR:", 1},
+        {1, "AT\r\nOK\r\n", "\r\n", 3},
+        {4, "AT\r\nOK\r\n", "\r\n", 7},
+        {8, "AT\r\nOK\r\n", "\r\n", 0},
+        {9, "AT\r\nOK\r\n", "\r\n", 0},
+        {50, "OK", "OK", 0},
+        {0, "OK", "OK", 0},
+        {1, "", "OK", 0},
+        {1, "+CMS ERROR: 500", "+CMS ERROR:", 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(InStr(c.start, c.text, c.needle), c.expected) << c.text << " from " << c.start;
@@ -37,9 +41,13 @@ TEST(TextPositions, WholeNumbersIgnoreBlanksAndLineEndsAroundThem) {
         std::optional<long> expected;
     };
     const Case cases[] = {
-        {"7", 7},       {" 7\r", 7},   {"\n12\r\n", 12}, {"00", 0},        {"-3", -3},
-        {"+5", 5},      {"", {}},      {"   ", {}},     {"3a", {}},       {"1 2", {}},
-        {"\"SM\"", {}}, {"0x10", {}},  {"1.5", {}},     {"99999999999999999999", {}},
+        {"7", 7},         {" 7\r", 7},
+        {"\n12\r\n", 12}, {"00", 0},
+        {"-3", -3},       {"+5", 5},
+        {"", {}},         {"   ", {}},
+        {"3a", {}},       {"1 2", {}},
+        {"\"SM\"", {}},   {"0x10", {}},
+        {"1.5", {}},      {"99999999999999999999", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(WholeNumber(c.text), c.expected) << c.text;
     EXPECT_EQ(WholeNumberOr0("x"), 0);

@@ -11,19 +11,19 @@
 namespace shortmsg::testing {
 
 class RecordingBox : public MessageBox {
-public:
+  public:
     void Show(const std::string& text) override { shown.push_back(text); }
     std::vector<std::string> shown;
 };
 
 class EndFlag : public ProgramEnd {
-public:
+  public:
     void End() override { ended = true; }
     bool ended = false;
 };
 
 class MemoryFiles : public TextFiles {
-public:
+  public:
     bool Append(const std::string& path, std::string_view bytes, std::string&) override {
         written.push_back(path + ":" + std::string(bytes));
         return true;
@@ -55,8 +55,9 @@ struct TerminalRig {
     VirtualClock clock;
     PortAvailability ports;
     std::vector<std::string> modemWrites;
-    ScriptedPort modem{clock, ports,
-                       [this](VirtualClock::Ms, std::string_view b) { modemWrites.emplace_back(b); }};
+    ScriptedPort modem{clock, ports, [this](VirtualClock::Ms, std::string_view b) {
+                           modemWrites.emplace_back(b);
+                       }};
     ScriptedPort gps{clock, ports};
     RecordingBox box;
     EndFlag end;
