@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "link/at_commands.h"
+#include "link/send_length.h"
 #include "link/text.h"
 #include "ui/terminal.h"
 
@@ -21,9 +22,14 @@ void CmsErrorLine(SMS& sms, const std::string& line) {
     sms.ErrorBlinkTicks = 0;
     sms.ShowCmsError(code);
     // A rejected message body releases the queue at once.
-    if (sms.ResponseTimeOutTimer.Interval() == kMessageBodyTimeOut && !sms.ReadyForNextCommand) {
-        sms.ReadyForNextCommand = true;
-    }
+    const bool bodyRefused = sms.ResponseTimeOutTimer.Interval() == kMessageBodyTimeOut;
+    if (bodyRefused && !sms.ReadyForNextCommand) sms.ReadyForNextCommand = true;
+    if (bodyRefused) MessageBodyRefused(sms, code);
+}
+
+void CmgsLine(SMS& sms, const std::string& line) {
+    MessageBodyConfirmed(sms);
+    sms.CmgsReply(line);
 }
 
 // Any other error result: shown from "ERROR" to the end of the line, and an "AT" written
@@ -64,7 +70,7 @@ constexpr std::array<Row, 13> kDispatch = {{
     {"+CPMS:", "+CPMS=", Guard::None, Call<&SMS::CpmsReply>},
     {kCmsError, "", Guard::None, CmsErrorLine},
     {"ERROR", "", Guard::UnlessPreviousMatched, ErrorLine},
-    {"+CMGS:", "", Guard::None, Call<&SMS::CmgsReply>},
+    {"+CMGS:", "", Guard::None, CmgsLine},
     {"OK", "", Guard::None, OkLine},
     {"+SBDI:", "", Guard::SbmEnabled, Call<&SMS::SbdiReply>},
     // Unguarded: the text after "+SBDRT:" is the remote party's and is taken out of the
@@ -82,9 +88,10 @@ constexpr std::array<Row, 13> kDispatch = {{
 void DispatchLine(SMS& sms, const std::string& line) {
     bool previousMatched = false;
     for (const Row& row : kDispatch) {
-        const bool skip = (row.guard == Guard::UnlessPreviousMatched && previousMatched) ||
-                          (row.guard == Guard::SbmEnabled && !sms.Options().SBM_Enabled.Checked()) ||
-                          (row.guard == Guard::AlsoSM && InStr(1, line, "SM") == 0);
+        const bool skip =
+            (row.guard == Guard::UnlessPreviousMatched && previousMatched) ||
+            (row.guard == Guard::SbmEnabled && !sms.Options().SBM_Enabled.Checked()) ||
+            (row.guard == Guard::AlsoSM && InStr(1, line, "SM") == 0);
         long at = 0;
         if (!skip) {
             at = InStr(1, line, row.keyword);

@@ -29,6 +29,13 @@ struct LinkState {
     long TxCommandStart = 1;
     long TxCommandEnd = 0;
     std::string LastCommandSent;
+    // The length after the "AT+CMGS=" written last (-1 before the first).
+    long LastSendLength = -1;
+    // Whether the modem takes the 3GPP TS 27.005 send length (the TPDU's octets only).
+    // Every message goes with the whole PDU's octets first; a modem that refuses that with
+    // "Invalid PDU mode parameter" and then confirms a message sent with the TPDU length
+    // has shown its dialect, and every later message goes with the TPDU length.
+    bool UseTpduSendLength = false;
     int ResendCount = 0;
     bool ResponseTimedOut = false;
     bool ModemResponding = false;
@@ -39,6 +46,8 @@ struct LinkState {
     std::string CsmsService, CsmsMT, CsmsMO, CsmsBM;
 
     std::string SavedInputText;
+    // What the running send confirmation put into the input box.
+    std::string SentConfirmationText;
     bool SentHighlight = false;
     int SentHighlightTicks = 0;
     bool NewMessageHighlight = false;

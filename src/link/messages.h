@@ -51,6 +51,9 @@ inline constexpr std::string_view kSbdControlCharacters =
 // A message the modem never answered, after three resends.
 inline constexpr std::string_view kNotSentNoAnswer =
     "Message not sent! No answer from modem.  Please send again!";
+// A message the modem refused in both send dialects.
+inline constexpr std::string_view kNotSentRefused =
+    "Message not sent! The modem refused it.  Please send again!";
 // A message dropped from the queue by a modem reset.
 inline constexpr std::string_view kNotSentModemReset =
     "Message not sent! Modem was reset.  Please send again!";

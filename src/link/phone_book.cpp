@@ -16,11 +16,11 @@ void SMS::CpbsReply(const std::string& line) {
     PhoneBookTotal = storage.total;
 }
 
-// "+CPBR:(1-250)" or "+CPBR: 2,\"1234\",129,\"Bob\"". The range reply reads as many
-// consecutive entries as are in use from the first index; an entry whose index does not fit
-// the tables (0 to 160), or is not a whole number, is ignored.
+// "+CPBR:(1-250)" (or "+CPBR: (1-250),40,18") or "+CPBR: 2,\"1234\",129,\"Bob\"". The range reply
+// reads as many consecutive entries as are in use from the first index; an entry whose index does
+// not fit the tables (0 to 160), or is not a whole number, is ignored.
 void SMS::CpbrReply(const std::string& line) {
-    if (const long range = InStr(1, line, "+CPBR:("); range > 0) {
+    if (const long range = CpbrRangeOpen(line); range > 0) {
         PhoneBookRange fields = ParseCpbrRange(line, range);
         PhoneBookFirstIndex = std::move(fields.firstIndex);
         PhoneBookLastIndex = std::move(fields.lastIndex);

@@ -12,7 +12,11 @@ void SMS::QueueCommand(std::string_view command) {
 }
 
 void SMS::QueueSmsSubmit(const std::string& pdu) {
-    QueueCommand(std::string(at::kSendMessage) + std::to_string(WholePduLength(pdu)));
+    QueueSmsSubmit(pdu, UseTpduSendLength ? TpduLength(pdu) : WholePduLength(pdu));
+}
+
+void SMS::QueueSmsSubmit(const std::string& pdu, int length) {
+    QueueCommand(std::string(at::kSendMessage) + std::to_string(length));
     TxModemBuffer.append(pdu).append(1, at::kCtrlZ).append(at::kLineEnd);
     LookForSendMessagePrompt = true;
     QueueCommand(at::kIndicationsNoReports);

@@ -9,7 +9,6 @@ namespace shortmsg {
 namespace {
 
 constexpr std::string_view kCpbr = "+CPBR:";
-constexpr std::string_view kCpbrRange = "+CPBR:(";
 
 }  // namespace
 
@@ -26,8 +25,18 @@ PhoneBookStorage ParseCpbsStorage(std::string_view line) {
     return {IntegerValueOr0(fields[1]), IntegerValueOr0(fields[2])};
 }
 
-PhoneBookRange ParseCpbrRange(std::string_view line, long keywordPos) {
-    const long start = keywordPos + static_cast<long>(kCpbrRange.size());
+long CpbrRangeOpen(std::string_view line) {
+    for (long at = InStr(1, line, kCpbr); at > 0; at = InStr(at + 1, line, kCpbr)) {
+        long p = at + static_cast<long>(kCpbr.size());
+        while (p <= static_cast<long>(line.size()) && line[static_cast<size_t>(p - 1)] == ' ') ++p;
+        if (p <= static_cast<long>(line.size()) && line[static_cast<size_t>(p - 1)] == '(')
+            return p;
+    }
+    return 0;
+}
+
+PhoneBookRange ParseCpbrRange(std::string_view line, long openPos) {
+    const long start = openPos + 1;
     const long dash = InStr(start + 1, line, "-");
     if (dash == 0) return {Mid(line, start), {}};
     const long close = InStr(dash + 2, line, ")");

@@ -24,12 +24,15 @@ struct PhoneBookStorage {
 };
 PhoneBookStorage ParseCpbsStorage(std::string_view line);
 
-// "+CPBR:(1-250)": the first and the last valid index, as text.
+// "+CPBR:(1-250)" or, as standard modems write it, "+CPBR: (1-250),40,18": the range reply.
+// The position of its "(" (blanks may stand between "+CPBR:" and it); 0 for any other line.
+long CpbrRangeOpen(std::string_view line);
+// The first and the last valid index, as text, after the "(" at `openPos`.
 struct PhoneBookRange {
     std::string firstIndex;
     std::string lastIndex;
 };
-PhoneBookRange ParseCpbrRange(std::string_view line, long keywordPos);
+PhoneBookRange ParseCpbrRange(std::string_view line, long openPos);
 
 // The read command for `used` entries from `firstIndex` ("AT+CPBR=1,3"); nothing when no
 // entry is in use or the first index is not a whole number.

@@ -20,12 +20,16 @@ enum MoStatus { kMoNothingToSend = 0, kMoSent = 1, kMoFailed = 2 };
 enum MtStatus { kMtReceived = 1, kMtFailed = 2 };
 
 // " Message sent: " and the message on green in the input box; the half-second tick puts
-// the message back on white after nine ticks.
+// the message back on white after nine ticks. A confirmation that comes while another is
+// showing keeps the operator's text saved, unless the operator has put new text in the box
+// meanwhile: the box never gets its own confirmation saved as the message.
 void ShowSentConfirmation(SMS& sms) {
+    const bool showing = sms.SentHighlight && sms.SMinputWindow.Text() == sms.SentConfirmationText;
     sms.SentHighlight = true;
     sms.SMinputWindow.SetBackColor(kGreen);
-    sms.SavedInputText = sms.SMinputWindow.Text();
+    if (!showing) sms.SavedInputText = sms.SMinputWindow.Text();
     sms.SMinputWindow.SetText(std::string(texts::kMessageSentPrefix).append(sms.SavedInputText));
+    sms.SentConfirmationText = sms.SMinputWindow.Text();
 }
 
 void ModemAnswered(SMS& sms) {

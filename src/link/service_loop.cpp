@@ -5,6 +5,7 @@
 #include "link/at_commands.h"
 #include "link/dispatch.h"
 #include "link/messages.h"
+#include "link/send_length.h"
 #include "link/text.h"
 #include "ui/terminal.h"
 
@@ -18,7 +19,9 @@ constexpr char kLF = '\n';
 
 // The delimiter of a line: the later of the first CR and the first LF (CR wins only when
 // it comes after the first LF).
-char ChooseDelimiter(long crPosition, long lfPosition) { return crPosition > lfPosition ? kCR : kLF; }
+char ChooseDelimiter(long crPosition, long lfPosition) {
+    return crPosition > lfPosition ? kCR : kLF;
+}
 
 // Drops the oldest unparsed text beyond the limit, and the parsed text before it.
 void BoundReceiveBuffer(SMS& sms) {
@@ -65,7 +68,8 @@ void SMS::ServiceSerialPortMSComm1Timer_Timer() {
 
 void CutAndDispatchLines(SMS& sms) {
     std::string& rx = sms.RxModemBuffer;
-    char delimiter = ChooseDelimiter(InStr(sms.RxLineStart, rx, "\r"), InStr(sms.RxLineStart, rx, "\n"));
+    char delimiter =
+        ChooseDelimiter(InStr(sms.RxLineStart, rx, "\r"), InStr(sms.RxLineStart, rx, "\n"));
     for (;;) {
         sms.RxLineEnd = InStr(sms.RxLineStart, rx, std::string_view(&delimiter, 1));
         if (sms.RxLineEnd == 0) break;
@@ -105,6 +109,7 @@ void PumpCommand(SMS& sms) {
     sms.TxCommandEnd = next;
     sms.LastCommandSent = Mid(tx, sms.TxCommandStart, sms.TxCommandEnd + 2 - sms.TxCommandStart);
     sms.MSComm1.Output(sms.LastCommandSent);
+    NoteCommandWritten(sms, sms.LastCommandSent);
     tx = Mid(tx, sms.TxCommandStart);
     sms.TxCommandStart = 1;
     sms.TxCommandEnd = InStr(1, tx, at::kLineEnd);

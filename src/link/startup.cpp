@@ -18,6 +18,12 @@ constexpr std::string_view kQuickMessages[] = {
     "GPSquery:0,0,60,0,01/13/03 03:26:00 pm,01/13/03 03:29:00 pm,",
 };
 
+constexpr int kSanityInterval = 20000;  // ms; the window's layout holds 60000
+
+void AddQuickMessages(SMS& sms) {
+    for (std::string_view message : kQuickMessages) sms.QuickSMS_Combo1.AddItem(message);
+}
+
 // Opens the modem port on the port box's number; shows the not-available box on failure.
 bool OpenModemPort(SMS& sms) {
     const std::string& portText = sms.Options().RadioSerialPortNumber.Text();
@@ -37,9 +43,18 @@ void SMS::Form_Load() {
     QuitButton.SetEnabled(true);
     MSComm1.SetInputLen(0);
     if (MSComm1.PortOpen()) MSComm1.Close();
-    if (!OpenModemPort(*this)) return;
+    if (!OpenModemPort(*this)) {
+        // The terminal still comes up whole, so that it recovers at once when the port is
+        // fixed in the options window: the canned texts are there, the sanity check runs
+        // every 20 s once started, and the queue's bookkeeping points before its start so
+        // that the first command queued later is written whole.
+        AddQuickMessages(*this);
+        SanityTimer.SetInterval(kSanityInterval);
+        TxCommandEnd = -1;
+        return;
+    }
 
-    for (std::string_view message : kQuickMessages) QuickSMS_Combo1.AddItem(message);
+    AddQuickMessages(*this);
     MSComm1.DiscardInput();
     RxLineStart = 1;
 
@@ -59,7 +74,7 @@ void SMS::Form_Load() {
     ResponseTimedOut = false;
     if (!ServiceSerialPortMSComm1Timer.Enabled()) ServiceSerialPortMSComm1Timer.SetEnabled(true);
     ModemResponding = false;
-    SanityTimer.SetInterval(20000);
+    SanityTimer.SetInterval(kSanityInterval);
     if (!SanityTimer.Enabled()) SanityTimer.SetEnabled(true);
     if (!OneHalfSecondTimer.Enabled()) OneHalfSecondTimer.SetEnabled(true);
     SentHighlightTicks = 0;

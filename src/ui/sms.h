@@ -15,7 +15,7 @@ class Terminal;
 class OptionsForm;
 
 class SMS : public Form, public LinkState {
-public:
+  public:
     explicit SMS(Terminal& app);
 
     TextBox SendToAddress{*this, "SendToAddress"};
@@ -84,6 +84,8 @@ public:
     // Queues an SMS: "AT+CMGS=" with the length, the PDU with Ctrl-Z, "AT+CNMI=1,1,0,0,0"
     // and "AT+CPMS?"; sets LookForSendMessagePrompt.
     void QueueSmsSubmit(const std::string& pdu);
+    // The same with the given length after "AT+CMGS=".
+    void QueueSmsSubmit(const std::string& pdu, int length);
     // Queues a short burst message: "AT+SBDWT=" with the text, then "AT+SBDI".
     void QueueSbdMessage(std::string_view text);
     // Shows a text in the blinking error box.
@@ -92,7 +94,7 @@ public:
     Terminal& App() { return app_; }
     OptionsForm& Options();
 
-private:
+  private:
     Terminal& app_;
 };
 

@@ -70,11 +70,25 @@ TEST(PhoneBookRange, FirstAndLastIndexAsText) {
         {"+CPBR:(", "", ""},
     };
     for (const auto& c : cases) {
-        const long at = static_cast<long>(c.line.find("+CPBR:(")) + 1;
-        const PhoneBookRange r = ParseCpbrRange(c.line, at);
+        const PhoneBookRange r = ParseCpbrRange(c.line, CpbrRangeOpen(c.line));
         EXPECT_EQ(r.firstIndex, c.first) << c.line;
         EXPECT_EQ(r.lastIndex, c.last) << c.line;
     }
+}
+
+TEST(PhoneBookRange, RecognisedWithOrWithoutBlanksAfterTheKeyword) {
+    const std::pair<std::string, long> cases[] = {
+        {"+CPBR:(1-250),40,18", 7},            // the terminal's own modem
+        {"+CPBR: (1-250),40,18", 8},           // 3GPP TS 27.007 (USB sticks, modules)
+        {"\n+CPBR:  (0-9)", 10},               // a stray LF and two blanks
+        {"+CPBR: 2,\"1234\",129,\"Bob\"", 0},  // an entry
+        {"+CPBR: 18,\"(0)12\",129,\"X\"", 0},  // an entry whose number holds "("
+        {"+CPBR:", 0},
+    };
+    for (const auto& [line, open] : cases) EXPECT_EQ(CpbrRangeOpen(line), open) << line;
+    const PhoneBookRange r = ParseCpbrRange("+CPBR: (1-250),40,18", 8);
+    EXPECT_EQ(r.firstIndex, "1");
+    EXPECT_EQ(r.lastIndex, "250");
 }
 
 struct ReadCase {
