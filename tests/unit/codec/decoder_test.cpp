@@ -55,8 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         DeliverCase{"StarAndHashSender", "00000591110AFB00008010124100004005E8329BFD06", "11A0B",
                     "08012114000004", "hello"},
         DeliverCase{"EmptyUserData", "00" + kHeader12 + "00", "447700900123", "08012114000004", ""},
-        DeliverCase{"EmptyUserDataWithTrailingOctets", "00" + kHeader12 + "00E8", "447700900123",
-                    "08012114000004", ""},
         DeliverCase{"SevenSeptets", "00" + kHeader12 + "0731D98C56B3DD00", "447700900123",
                     "08012114000004", "1234567"},
         DeliverCase{"EightSeptets", "00" + kHeader12 + "0831D98C56B3DD70", "447700900123",
@@ -67,11 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ""},
         DeliverCase{"OddDigitAtEnd", "00" + kHeader12 + "05E8329BFD0", "447700900123",
                     "08012114000004", std::string("hell\x0F")},
-        DeliverCase{"EveryHexDigitInSender",
-                    "00001091"
-                    "1032547698BADCFE"
-                    "00008010124100004005E8329BFD06",
-                    "0123456789ABCDEF", "08012114000004", "hello"},
         DeliverCase{"EveryLowerCaseHexDigitInSender",
                     "00001091"
                     "1032547698badcfe"
@@ -112,21 +105,13 @@ TEST_P(StatusReport, Decodes) {
 const std::string kTimes = "8010124100004080101241100040";  // sent 14:00:00, done 14:01:00
 const std::string kTimesText = "08/01/21/ 14:00:00 GMT: 04,08/01/21/ 14:01:00 GMT: 04";
 
+// The terminal's own examples (12- and 11-digit recipients, status 26) are byte-exact in the
+// golden scenario messages/status_report.
 INSTANTIATE_TEST_SUITE_P(
     Received, StatusReport,
     ::testing::Values(
-        StatusCase{"TwelveDigitRecipient", "00062A0C91447700091032" + kTimes + "00", 42,
-                   "447700900123", "Recieved", "Recieved,42,447700900123," + kTimesText},
-        StatusCase{"ElevenDigitRecipientShiftsFields", "00062A0B914477000910F2" + kTimes + "46", 42,
-                   "44770090012", "Validity Period Expired",
-                   "Validity Period Expired,42,44770090012," + kTimesText},
         StatusCase{"WithServiceCentre", "079144770009000006FF0C91447700091032" + kTimes + "00", 255,
                    "447700900123", "Recieved", "Recieved,255,447700900123," + kTimesText},
-        StatusCase{"RawStatusForm",
-                   "000600"
-                   "0C91447700091032" +
-                       kTimes + "26",
-                   0, "447700900123", "&H26", "&H26,0,447700900123," + kTimesText},
         StatusCase{"RawStatusUpperCase",
                    "000607"
                    "0C91447700091032" +
@@ -225,14 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
     Received, Refusal,
     ::testing::Values(
         RefusalCase{"Empty", "", codec_errors::kPduTooShort},
-        RefusalCase{"OnlyBlanks", " \r\n", codec_errors::kPduTooShort},
         RefusalCase{"OneDigit", "0", codec_errors::kPduTooShort},
-        RefusalCase{"EndsInServiceCentre", "07914477000900", codec_errors::kPduTooShort},
         RefusalCase{"EndsBeforeFirstOctet", "0791447700090000", codec_errors::kPduTooShort},
-        RefusalCase{"DeliverEndsInAddress", "0791447700090000040B914477",
-                    codec_errors::kPduTooShort},
-        RefusalCase{"DeliverEndsInTimeStamp", "0791447700090000040B914477000910F2000080101241",
-                    codec_errors::kPduTooShort},
         RefusalCase{"DeliverEndsBeforeLength",
                     "0791447700090000040B914477000910F2000080101241000040",
                     codec_errors::kPduTooShort},
@@ -250,9 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"StatusReportHalfStatus", "00062A0C9144770009103280101241000040801012411000400",
                     codec_errors::kStatusReportTooShort},
         RefusalCase{"StatusReportNoAddressLength", "000600", codec_errors::kStatusReportTooShort},
-        RefusalCase{"LetterG", "0791447700090000040B914477000910G2", codec_errors::kPduNotHex},
         RefusalCase{"BlankInside", "00110005 912143F50000AA00", codec_errors::kPduNotHex},
-        RefusalCase{"ModemReplyLine", "+CMGR: 0,,24", codec_errors::kPduNotHex},
         RefusalCase{"NonHexAfterFields",
                     "00" +
                         std::string("000C91447700091032000080101241"
@@ -280,32 +257,6 @@ TEST(Refusal, NonHexFarBehindTheFieldsIsRefused) {
     const std::string padded = std::string(kDeliver) + std::string(2000, 'F');
     EXPECT_TRUE(DecodeReceivedPDU(padded));
     EXPECT_FALSE(DecodeReceivedPDU(padded + "x"));
-}
-
-TEST(DecoderInto, ReusesTheResult) {
-    DecodedPDU out;
-    std::string error;
-    const std::string longDeliver = "00000C91447700091032000080101241000040A0" +
-                                    std::string(280, '4');  // 160 septets of user data
-    ASSERT_TRUE(DecodeReceivedPDUInto(longDeliver, out, error)) << error;
-    ASSERT_EQ(out.gsmText.size(), 160u);
-    const char* before = out.gsmText.data();
-    ASSERT_TRUE(DecodeReceivedPDUInto(longDeliver, out, error)) << error;
-    EXPECT_EQ(out.gsmText.data(), before);
-    EXPECT_EQ(out.gsmText.size(), 160u);
-}
-
-TEST(DecoderInto, ClearsEarlierFields) {
-    DecodedPDU out;
-    std::string error;
-    ASSERT_TRUE(DecodeReceivedPDUInto(kDeliver, out, error));
-    ASSERT_TRUE(DecodeReceivedPDUInto("00062A0C91447700091032" + kTimes + "00", out, error));
-    EXPECT_TRUE(out.gsmText.empty());
-    EXPECT_TRUE(out.PDU_SenderAddress.empty());
-    EXPECT_TRUE(out.PDU_TimeStamp.empty());
-    EXPECT_FALSE(DecodeReceivedPDUInto("zz", out, error));
-    EXPECT_EQ(error, codec_errors::kPduNotHex);
-    EXPECT_TRUE(out.statusLine.empty());
 }
 
 struct StatusTextCase {
@@ -340,11 +291,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatusTextCase{"&H47", "SM deleted by originator"},
         StatusTextCase{"&H48", "SM deleted by Admin."},
         StatusTextCase{"&H49", "SM not in data base"}, StatusTextCase{"&H4A", "No Status"},
-        StatusTextCase{"&H4a", "No Status"}, StatusTextCase{"&H60", "No Status"},
-        StatusTextCase{"&HFF", "No Status"},
+        StatusTextCase{"&H60", "No Status"}, StatusTextCase{"&HFF", "No Status"},
         // Anything not of the form "&H" and two hex digits stays as it is.
-        StatusTextCase{"&H4G", "&H4G"}, StatusTextCase{"&H0", "&H0"},
-        StatusTextCase{"&H000", "&H000"}, StatusTextCase{"00", "00"}, StatusTextCase{"", ""}));
+        StatusTextCase{"&H4G", "&H4G"}, StatusTextCase{"", ""}));
 
 struct TimeStampCase {
     const char* digits;
@@ -361,10 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
     Received, TimeStamps,
     ::testing::Values(TimeStampCase{"08012114000004", "08/01/21/ 14:00:00 GMT: 04"},
                       TimeStampCase{"991231235959A8", "99/12/31/ 23:59:59 GMT: A8"},
-                      TimeStampCase{"0801211400008A", "08/01/21/ 14:00:00 GMT: 8A"},
                       TimeStampCase{"080121140000", "08/01/21/ 14:00:00 GMT: "},
-                      TimeStampCase{"0801211", "08/01/21/ 1:: GMT: "},
-                      TimeStampCase{"", "/// :: GMT: "},
                       TimeStampCase{"0801211400000499", "08/01/21/ 14:00:00 GMT: 04"}));
 
 }  // namespace

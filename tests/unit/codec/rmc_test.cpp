@@ -69,9 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "1", 48.1173, 11.0 + 31.0 / 60},
         FixCase{"PointFirstAndLast", "GPRMC,1,A,48.5,N,0115.,E,", "1", 48.0 + 0.5 / 60,
                 11.0 + 5.0 / 60},
-        FixCase{"Garmin48NewZealand",
-                "GPRMC,225308,A,4527.458,S,16709.165,E,000.0,094.5,060601,024.1,E*6D", "225308",
-                -45.457633333, 167.152750000},
         FixCase{"Garmin38West",
                 "GPRMC,142216,A,3348.452,N,11821.143,W,000.0,353.6,081002,013.8,E*66", "142216",
                 33.8075333333, -118.3523833333},
@@ -82,9 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
                 "GPRMC,132820.60,A,4134.49821229,N,09345.03351845,W,3.252,92.308,180320,"
                 "11.5985,E,D*1A",
                 "132820.60", 41.574970205, -93.750558641},
-        FixCase{"JacksonLabsGNRMC",
-                "GNRMC,012238.00,A,3454.4922,S,13835.7617,E,0.0,0.0,120821,,,D*5A", "012238.00",
-                -34.908203333, 138.596028333},
         FixCase{"TelitLongitudeUnderOneDegree",
                 "GPRMC,000231.099,A,4829.0005,N,00022.0015,E,0.15,212.28,2208-1,,,A*73",
                 "000231.099", 48.483341667, 0.366691667}),
@@ -120,28 +114,18 @@ INSTANTIATE_TEST_SUITE_P(
         VoidCase{"LowerCaseA", "GPRMC,123519,a,4807.038,N,01131.000,E,022.4,084.4,230394,,",
                  "123519"},
         VoidCase{"StatusWithBlank", "GPRMC,123519,A ,4807.038,N,01131.000,E,", "123519"},
-        VoidCase{"GeosEmptyFields", "GPRMC,000039.00,V,,,,,,,010108,,,N*7F", "000039.00"},
         VoidCase{"TelitCompletelyEmpty", "GPRMC,,V,,,,,,,,,,N*53", ""},
-        VoidCase{"TransystemPlaceholder",
-                 "GPRMC,071732.929,V,8960.0000,N,00000.0000,E,0.00,0.00,111111,,,N*73",
-                 "071732.929"},
         // Text that is not a complete RMC sentence: a void fix, never a crash.
         VoidCase{"Empty", "", ""}, VoidCase{"NoComma", "GPRMC", ""},
-        VoidCase{"TimeOnly", "GPRMC,123519", "123519"},
         VoidCase{"StatusWithoutComma", "GPRMC,123519,A", "123519"},
-        VoidCase{"EndsInLatitude", "GPRMC,123519,A,4807.038", "123519"},
         VoidCase{"EndsAfterEastWest", "GPRMC,123519,A,4807.038,N,01131.000,E", "123519"},
         VoidCase{"EmptyPosition", "GPRMC,123519,A,,,,,", "123519"},
         VoidCase{"LatitudeOneCharacter", "GPRMC,1,A,4,N,01131.000,E,", "1"},
-        VoidCase{"LatitudeWithoutMinutes", "GPRMC,1,A,48,N,01131.000,E,", "1"},
-        VoidCase{"LongitudeTwoCharacters", "GPRMC,1,A,4807.038,N,01,E,", "1"},
         VoidCase{"LongitudeWithoutMinutes", "GPRMC,1,A,4807.038,N,011,E,", "1"},
         VoidCase{"LetterInDegrees", "GPRMC,1,A,4x07.038,N,01131.000,E,", "1"},
         VoidCase{"LetterInMinutes", "GPRMC,1,A,4807.0x8,N,01131.000,E,", "1"},
         VoidCase{"TwoDecimalPoints", "GPRMC,1,A,4807.0.8,N,01131.000,E,", "1"},
-        VoidCase{"DecimalComma", "GPRMC,1,A,4807;038,N,01131.000,E,", "1"},
         VoidCase{"SignedMinutes", "GPRMC,1,A,48-7.038,N,01131.000,E,", "1"},
-        VoidCase{"BlankInDegrees", "GPRMC,1,A, 807.038,N,01131.000,E,", "1"},
         VoidCase{"NotANumber", "GPRMC,1,A,48nan,N,011inf,E,", "1"},
         VoidCase{"LongMinutesWithLetter", "GPRMC,1,A,4807.03800000000000x,N,01131.000,E,", "1"},
         VoidCase{"LongMinutesTwoPoints", "GPRMC,1,A,4807.0380000000.00000,N,01131.000,E,", "1"},
@@ -180,12 +164,10 @@ INSTANTIATE_TEST_SUITE_P(
     Rmc, Distance,
     ::testing::Values(DistanceCase{"HundredthOfADegreeNorth", 48, 11, 48.01, 11, 1.113170832, 1e-6},
                       DistanceCase{"ThousandthAlongEquator", 0, 0, 0, 0.001, 0.1113170832, 1e-6},
-                      DistanceCase{"SouthernMeridian", -33, 151, -34, 151, 111.3170832, 1e-6},
                       DistanceCase{"WesternEquator", 0, -10, 0, -11, 111.3170832, 1e-6},
                       // A quarter circle shows the seven-digit K: with the exact pi / 180 it would
                       // be 10018.5388 km.
-                      DistanceCase{"QuarterCircle", 0, 0, 0, 90, 10018.5375258, 1e-6},
-                      DistanceCase{"PoleToEquator", 90, 0, 0, 0, 10018.5375258, 1e-6}),
+                      DistanceCase{"QuarterCircle", 0, 0, 0, 90, 10018.5375258, 1e-6}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Distance, SamePointGivesNoneOrAlmostNone) {
@@ -202,16 +184,6 @@ TEST(Distance, SamePointGivesNoneOrAlmostNone) {
     }
 }
 
-TEST(Distance, FromTheDecodedExample) {
-    GpsFixState state;
-    DecodeGPRMC(kExample, state);
-    state.GPS_RefLatitude = state.GPS_Latitude;
-    state.GPS_RefLongitude = state.GPS_Longitude;
-    DecodeGPRMC("GPRMC,123619,A,4807.638,N,01131.000,E,022.4,084.4,230394,003.1,W*6A", state);
-    ASSERT_TRUE(ComputeDistanceMoved(state));
-    EXPECT_NEAR(state.GPS_DistanceMoved, 0.01 * 0.01745329 * 6378, 1e-6);
-}
-
 struct NumberCase {
     double value;
     const char* text;
@@ -225,10 +197,8 @@ TEST_P(NumberText, Writes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, NumberText,
-    ::testing::Values(NumberCase{11.0 + 31.0 / 60, "11.5166666666667"},
-                      NumberCase{7.038 / 60 + 48, "48.1173"}, NumberCase{0, "0"},
-                      NumberCase{-0.0, "0"}, NumberCase{-11.0 - 31.0 / 60, "-11.5166666666667"},
-                      NumberCase{0.1 + 0.2, "0.3"}, NumberCase{42, "42"},
+    ::testing::Values(NumberCase{-11.0 - 31.0 / 60, "-11.5166666666667"}, NumberCase{0, "0"},
+                      NumberCase{-0.0, "0"}, NumberCase{0.1 + 0.2, "0.3"},
                       NumberCase{0.0001, "0.0001"}, NumberCase{1e20, "1e+20"},
                       NumberCase{123456789012345678.0, "1.23456789012346e+17"}));
 
