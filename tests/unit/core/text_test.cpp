@@ -1,3 +1,4 @@
+// 1-based text positions that never reach past the text (whole numbers: reply_fields_test).
 #include "link/text.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,6 @@ TEST(TextPositions, InStrCountsFromOneAndClamps) {
         {50, "OK", "OK", 0},
         {0, "OK", "OK", 0},
         {1, "", "OK", 0},
-        {1, "+CMS ERROR: 500", "+CMS ERROR:", 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(InStr(c.start, c.text, c.needle), c.expected) << c.text << " from " << c.start;
@@ -33,24 +33,6 @@ TEST(TextPositions, MidNeverReadsPastTheText) {
     EXPECT_EQ(Mid("abc", 0, 2), "");
     EXPECT_EQ(Mid("abc", 2, -1), "");
     EXPECT_EQ(Mid("abc", 99), "");
-}
-
-TEST(TextPositions, WholeNumbersIgnoreBlanksAndLineEndsAroundThem) {
-    struct Case {
-        std::string_view text;
-        std::optional<long> expected;
-    };
-    const Case cases[] = {
-        {"7", 7},         {" 7\r", 7},
-        {"\n12\r\n", 12}, {"00", 0},
-        {"-3", -3},       {"+5", 5},
-        {"", {}},         {"   ", {}},
-        {"3a", {}},       {"1 2", {}},
-        {"\"SM\"", {}},   {"0x10", {}},
-        {"1.5", {}},      {"99999999999999999999", {}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(WholeNumber(c.text), c.expected) << c.text;
-    EXPECT_EQ(WholeNumberOr0("x"), 0);
 }
 
 }  // namespace

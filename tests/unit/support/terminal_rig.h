@@ -1,7 +1,12 @@
 #pragma once
-// A whole terminal on virtual time with scripted ports, for tests that drive handlers
-// directly: what the modem receives is collected in `modemWrites`.
+// A whole terminal on virtual time with scripted ports, for tests that drive its handlers
+// directly: what the modem is sent is kept in `writes`, log files are kept in memory (any
+// of them can be made to fail), and `errorBox` lists the texts the error box was given.
+#include <map>
+#include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/scripted_port.h"
@@ -22,47 +27,137 @@ class EndFlag : public ProgramEnd {
     bool ended = false;
 };
 
+// Files in memory. A path in `failing` refuses every write.
 class MemoryFiles : public TextFiles {
   public:
-    bool Append(const std::string& path, std::string_view bytes, std::string&) override {
-        written.push_back(path + ":" + std::string(bytes));
+    bool Append(const std::string& path, std::string_view bytes, std::string& error) override {
+        return Write(path, bytes, false, error);
+    }
+    bool Output(const std::string& path, std::string_view bytes, std::string& error) override {
+        return Write(path, bytes, true, error);
+    }
+
+    std::map<std::string, std::string> content;
+    std::set<std::string> failing;
+    std::vector<std::string> order;  // the paths written, in order
+
+  private:
+    bool Write(const std::string& path, std::string_view bytes, bool replace, std::string& error) {
+        if (failing.count(path) != 0) {
+            error = "cannot write " + path;
+            return false;
+        }
+        if (replace) content[path].clear();
+        content[path].append(bytes);
+        order.push_back(path);
         return true;
     }
-    bool Output(const std::string& path, std::string_view bytes, std::string& e) override {
-        return Append(path, bytes, e);
+};
+
+// The texts the error box was given, one per change.
+class ErrorBoxLog : public FormObserver {
+  public:
+    void ControlChanged(const Control& control, Property property, std::string_view, int) override {
+        if (control.Name() != "ErrorMessageWindow" || property != Property::Text) return;
+        texts.push_back(static_cast<const TextBox&>(control).Text());
     }
-    std::vector<std::string> written;
+    void FormVisibilityChanged(const Form&) override {}
+    std::vector<std::string> texts;
 };
 
 struct TerminalRig {
-    TerminalRig() = default;
-
     // Starts the terminal (Form_Load) with the modem port present.
     SMS& Start() {
         terminal.Start();
-        return terminal.Sms();
+        return Sms();
     }
-    // Bytes from the modem, waiting now.
+    SMS& Sms() { return terminal.Sms(); }
+    OptionsForm& Options() { return terminal.Options(); }
+    GpsTracker& Gps() { return terminal.Gps(); }
+    GpsState& State() { return terminal.Gps().state; }
+
+    // Bytes from the modem, waiting now; one service tick.
     void ModemSays(std::string_view bytes) { modem.Arrive(bytes); }
-    void Tick() { terminal.Sms().ServiceSerialPortMSComm1Timer_Timer(); }
+    void Tick() { Sms().ServiceSerialPortMSComm1Timer_Timer(); }
+    // What was written to the modem since the last call.
     std::string TakeWrites() {
         std::string all;
-        for (const auto& w : modemWrites) all += w;
-        modemWrites.clear();
+        for (const auto& w : writes) all += w;
+        writes.clear();
         return all;
+    }
+    // The queue after the command written last: what still waits to go to the modem.
+    std::string Waiting() {
+        const SMS& sms = Sms();
+        const size_t from = sms.TxCommandEnd > 0 ? static_cast<size_t>(sms.TxCommandEnd) + 1 : 0;
+        return from < sms.TxModemBuffer.size() ? sms.TxModemBuffer.substr(from) : std::string();
+    }
+    // The modem answers "OK" (and ">" after "AT+CMGS=") to every command until the queue
+    // is empty; returns what was written meanwhile.
+    std::string AnswerModem() {
+        std::string written;
+        for (int i = 0; i < 100 && !(Waiting().empty() && writes.empty()); ++i) {
+            const bool prompt = !writes.empty() && writes.back().starts_with("AT+CMGS=");
+            written += TakeWrites();
+            modem.Arrive(prompt ? "\r\n> " : "\r\nOK\r\n");
+            Tick();
+        }
+        return written;
+    }
+    // From now on the modem answers every command 100 ms after it was written, as the
+    // virtual clock runs: ">" to "AT+CMGS=", "OK" to everything else.
+    void AnswerAsTheClockRuns() { answering = true; }
+    // One GPS_Timer1 tick on what the receiver sent.
+    void GpsTick(std::string_view read) {
+        gps.Arrive(read);
+        Gps().GPS_Timer1_Timer();
     }
 
     VirtualClock clock;
     PortAvailability ports;
-    std::vector<std::string> modemWrites;
-    ScriptedPort modem{clock, ports, [this](VirtualClock::Ms, std::string_view b) {
-                           modemWrites.emplace_back(b);
+    std::vector<std::string> writes;
+    std::vector<std::pair<VirtualClock::Ms, std::string>> timedWrites;
+    bool answering = false;
+    ScriptedPort modem{clock, ports, [this](VirtualClock::Ms at, std::string_view b) {
+                           writes.emplace_back(b);
+                           timedWrites.emplace_back(at, b);
+                           if (!answering) return;
+                           modem.ArriveAt(at + 100,
+                                          b.starts_with("AT+CMGS=") ? "\r\n> " : "\r\nOK\r\n");
                        }};
     ScriptedPort gps{clock, ports};
     RecordingBox box;
     EndFlag end;
     MemoryFiles files;
-    Terminal terminal{Services{modem, gps, clock, clock, box, end, files}};
+    ErrorBoxLog errorBox;
+    Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
 };
+
+// A started terminal whose modem has answered the start-up commands, with the receiver's
+// port open (port 3, as "GPS Enable" opens it).
+struct GpsRig : TerminalRig {
+    GpsRig() {
+        Start();
+        gps.SetCommPort("3");
+        gps.Open();
+        AnswerModem();
+    }
+};
+
+// An RMC sentence without "$" and line end, at latitude ddmm.mmm `lat` and longitude
+// dddmm.mmm `lon`.
+inline std::string Rmc(std::string_view lat, std::string_view ns, std::string_view lon,
+                       std::string_view ew, std::string_view status = "A",
+                       std::string_view talker = "GPRMC") {
+    std::string s(talker);
+    s.append(",123519,").append(status).append(",").append(lat).append(",").append(ns);
+    s.append(",").append(lon).append(",").append(ew).append(",022.4,084.4,230394,003.1,W*6A");
+    return s;
+}
+
+// The sentence as the receiver sends it.
+inline std::string Line(std::string_view sentence) {
+    return "$" + std::string(sentence) + "\r\n";
+}
 
 }  // namespace shortmsg::testing
