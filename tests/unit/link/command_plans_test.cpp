@@ -22,15 +22,11 @@ struct CheckCase {
     std::vector<std::string_view> failed;
 };
 
+// Golden scenario messages/sms_send_checks runs the checks through Send.
 TEST(SendChecks, AllThreeRunInOrderAndEveryFailureIsListed) {
     const CheckCase cases[] = {
-        {"+447700900123", "hello", "881662900005", true, {}},
         {"+447700900123", "hello", "", true, {}},  // the phone's own service centre
-        {"+447700900123", "hello", "", false, {kNoSca}},
-        {"", "hello", "881662900005", true, {kNoAddress}},
         {"+447700900123", "", "881662900005", true, {kNoMessage}},
-        {"", "", "881662900005", true, {kNoAddress, kNoMessage}},
-        {"", "hello", "", false, {kNoAddress, kNoSca}},
         {"", "", "", false, {kNoAddress, kNoMessage, kNoSca}},
         {" ", " ", " ", false, {}},  // a blank is text: no check looks inside
     };
@@ -46,24 +42,18 @@ TEST(SendChecks, ShortBurstTextMayNotHoldControlCharacters) {
         bool refused;
     };
     const Case cases[] = {
-        {"hello", false},
         {"", false},
-        {"GPSquery:0,0.03,", false},
+        {" ~{}[]\\|^", false},
         {"Gr\xfc\xdf"
-         "e \xbd \xff",
-         false},  // Latin-1 letters and signs
-        {"~{}[]\\|^", false},
-        {"line one\r\nAT+CMGD=1", true},
+         "e \xa0\xff",
+         false},  // Latin-1 letters, no-break space
         {"a\nb", true},
         {"a\rb", true},
-        {"tab\there", true},
         {std::string("nul\0", 4), true},
-        {"esc\x1b", true},
-        {"ctrl-z\x1a", true},
+        {"us\x1f", true},
         {"del\x7f", true},
-        {"c1\x85", true},
+        {"c1\x80", true},
         {"c1\x9f", true},
-        {"nbsp\xa0", false},
     };
     for (const auto& c : cases) EXPECT_EQ(HoldsControlCharacter(c.text), c.refused) << c.text;
 }
@@ -75,21 +65,14 @@ struct NextCase {
 };
 
 TEST(NextCommand, StepsTheIndexAndWrapsToTheFirstMessage) {
+    // Golden scenario messages/next_and_erase has the steps, the wrap, the start texts,
+    // typed text and the empty boxes.
     const NextCase cases[] = {
-        {"1", "3", "2", "AT+CMGR=2"},
-        {"2", "3", "3", "AT+CMGR=3"},
-        {"3", "3", "1", "AT+CMGR=1"},    // wraps
         {"5", "3", "1", "AT+CMGR=1"},    // past the count
-        {"00", "2", "1", "AT+CMGR=1"},   // the start text
         {"7\r", "7", "1", "AT+CMGR=1"},  // an index from "+CMTI:" with its CR
         {"6\r", "7", "7", "AT+CMGR=7"},
-        {"-5", "3", "1", "AT+CMGR=1"},    // steps to -4, then set to 1
-        {"abc", "3", "1", "AT+CMGR=1"},   // typed text counts as 0
-        {"2", "0", "2", std::nullopt},    // nothing stored
-        {"2", "   ", "2", std::nullopt},  // the start text of the count box
+        {"-5", "3", "1", "AT+CMGR=1"},  // steps to -4, then set to 1
         {"2", "x", "2", std::nullopt},
-        {"", "3", "", "AT+CPMS?"},  // an empty box asks for the counts
-        {"2", "", "2", "AT+CPMS?"},
         {"32767", "32767", "1", "AT+CMGR=1"},
     };
     for (const auto& c : cases) {
@@ -105,12 +88,6 @@ TEST(NextCommand, StepsTheIndexAndWrapsToTheFirstMessage) {
     }
 }
 
-TEST(NextCommand, StepsThenResetsANegativeIndex) {
-    const NextPlan plan = PlanNext("-5", "3");
-    EXPECT_EQ(plan.steppedIndex, "-4");
-    EXPECT_EQ(plan.resetIndex, "1");
-}
-
 struct EraseCase {
     std::string index, count;
     EraseAction action;
@@ -118,18 +95,10 @@ struct EraseCase {
 
 TEST(EraseCommand, ErasesOnlyWithACountAndAnIndex) {
     const EraseCase cases[] = {
-        {"1", "3", EraseAction::Erase},
-        {"3", "3", EraseAction::Erase},
         {"5", "3", EraseAction::Erase},  // the modem answers for an index past the count
-        {"7\r", "7", EraseAction::Erase},
-        {"00", "3", EraseAction::Nothing},  // the start text
-        {"1", "0", EraseAction::Nothing},
+        {"7\r", "7", EraseAction::Erase},   {"1", "0", EraseAction::Nothing},
         {"1", "   ", EraseAction::Nothing},  // the count box's start text is not empty
-        {"-1", "3", EraseAction::Nothing},
-        {"abc", "3", EraseAction::Nothing},
-        {"", "3", EraseAction::AskCounts},
-        {"1", "", EraseAction::AskCounts},
-        {"", "", EraseAction::AskCounts},
+        {"-1", "3", EraseAction::Nothing},  {"1", "", EraseAction::AskCounts},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PlanErase(c.index, c.count), c.action) << c.index << "/" << c.count;
@@ -145,29 +114,22 @@ struct SlotCase {
 
 TEST(PhoneBookPick, SearchesFromTheFirstIndexToFirstPlusUsed) {
     std::array<std::string, kPhoneBookSlots> names{};
-    names[1] = "\"Alice\"";
     names[2] = "\"Bob\"";
-    names[3] = "\"Carol\"";
     names[4] = "\"Bob\"";
     names[5] = "\"Dave\"";
     names[160] = "\"Last\"";
+    // Golden scenarios phonebook/load_* pick names and miss one beyond first + used.
     const SlotCase cases[] = {
-        {"1", 3, "\"Bob\"", 2},  // the first match wins
-        {"1", 3, "\"Alice\"", 1},
-        {"1", 3, "\"Dave\"", std::nullopt},  // beyond first + used
-        {"1", 4, "\"Dave\"", 5},             // first + used itself is searched
+        {"1", 4, "\"Bob\"", 2},   // the first match wins
+        {"1", 4, "\"Dave\"", 5},  // first + used itself is searched
         {"3", 2, "\"Bob\"", 4},
         {"1", 3, "\"bob\"", std::nullopt},  // case-sensitive
-        {"1", 3, "Bob", std::nullopt},      // the quotes are part of the name
         {"", 3, "\"Bob\"", std::nullopt},   // no range read yet
         {"0", 3, "\"Bob\"", std::nullopt},  // a first index below 1
-        {"x", 3, "\"Bob\"", std::nullopt},
         {"1", 0, "\"Bob\"", std::nullopt},  // nothing in use
-        {"1", -3, "\"Bob\"", std::nullopt},
-        {"150", 100, "\"Last\"", 160},  // never past the last slot
+        {"150", 100, "\"Last\"", 160},      // never past the last slot
         {"161", 5, "\"Last\"", std::nullopt},
         {"32767", 32767, "\"Last\"", std::nullopt},
-        {"1", 3, "Phone Book", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FindPhoneBookSlot(names, c.firstIndex, c.used, c.name), c.slot)

@@ -20,12 +20,9 @@ struct CutCase {
 };
 
 TEST(FieldCutting, CutsByPositionKeepingBlanksQuotesAndStrayCharacters) {
+    // The "+CSMS:" and "+CPMS:" replies of the golden scenario messages/storage_status show
+    // the blank after the colon, the quotes and a short reply.
     const CutCase cases[] = {
-        {"+CSMS: the blank after the colon stays in field 1",
-         "+CSMS: 0,001,001,001",
-         7,
-         4,
-         {" 0", "001", "001", "001"}},
         {"a line cut at LF keeps its CR in the last field",
          "+CSMS: 0,1,1,1\r",
          7,
@@ -36,18 +33,12 @@ TEST(FieldCutting, CutsByPositionKeepingBlanksQuotesAndStrayCharacters) {
          8,
          4,
          {" 0", "1", "1", "1"}},
-        {"+CPMS: quotes are part of the fields",
-         "+CPMS: \"SM\",3,30,\"ME\",0,100,\"SM\",3,30",
-         7,
-         9,
-         {" \"SM\"", "3", "30", "\"ME\"", "0", "100", "\"SM\"", "3", "30"}},
         {"the last field takes the commas after it",
          "+SBDI: 1, 5, 0, 0, 0, 0,7",
          7,
          6,
          {" 1", " 5", " 0", " 0", " 0", " 0,7"}},
         {"empty fields between commas", "+CMGR: 0,,23", 7, 3, {" 0", "", "23"}},
-        {"short line: missing fields are empty", "+CSMS: 0,1", 7, 4, {" 0", "1", "", ""}},
         {"no comma at all: field 1 runs to the end",
          "+CPMS: 3",
          7,
@@ -55,22 +46,15 @@ TEST(FieldCutting, CutsByPositionKeepingBlanksQuotesAndStrayCharacters) {
          {" 3", "", "", "", "", "", "", "", ""}},
         {"keyword at the end of the line", "+CSMS:", 7, 4, {"", "", "", ""}},
         {"start past the end of the line", "+SBDI", 7, 6, {"", "", "", "", "", ""}},
+        {"no fields asked", "+CSMS: 0,1", 7, 0, {}},
         {"a trailing comma leaves the last field empty",
          "+CSMS: 0,1,1,",
          7,
          4,
          {" 0", "1", "1", ""}},
-        {"one field is the whole rest", "+X: a,b,c", 4, 1, {" a,b,c"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CutFields(c.line, c.start, c.count), c.fields) << c.what;
-    }
-}
-
-TEST(FieldCutting, AlwaysGivesTheFieldsAsked) {
-    for (int count : {0, 1, 4, 9}) {
-        EXPECT_EQ(CutFields("", 1, count).size(), static_cast<size_t>(count));
-        EXPECT_EQ(CutFields(",,,,,,,,,,,,", 1, count).size(), static_cast<size_t>(count));
     }
 }
 
@@ -81,29 +65,14 @@ struct NumberCase {
 
 TEST(NumberReading, WholeNumbersWithBlanksAndLineEndsAroundThem) {
     const NumberCase cases[] = {
-        {"7", 7},
-        {"7\r", 7},
-        {"\n12\r", 12},
-        {" 3", 3},
-        {" 3 ", 3},
-        {"00", 0},
-        {"+5", 5},
-        {"-1", -1},
-        {"32767", 32767},
-        {"-32768", -32768},
-        {"32768", {}},
-        {"-32769", {}},
-        {"99999999999999999999", {}},
-        {"", {}},
-        {"   ", {}},
-        {"\r", {}},
-        {"abc", {}},
-        {"1 2", {}},
-        {"3a", {}},
-        {"\"SM\"", {}},
-        {"1.5", {}},
-        {" (1-250)", {}},
-        {"0x10", {}},
+        {"7\r", 7},         {"\n12\r", 12},
+        {" 3 ", 3},         {"+5", 5},
+        {"-1", -1},         {"32767", 32767},
+        {"-32768", -32768}, {"32768", {}},
+        {"-32769", {}},     {"99999999999999999999", {}},
+        {"", {}},           {"\r", {}},
+        {"1 2", {}},        {"3a", {}},
+        {"1.5", {}},        {"0x10", {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IntegerValue(c.text), c.value) << '"' << c.text << '"';

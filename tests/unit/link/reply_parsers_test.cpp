@@ -16,15 +16,13 @@ struct SbdiCase {
 };
 
 TEST(SbdiReply, StatusesAreTheFirstAndThirdFields) {
+    // Golden scenario messages/sbd_exchange has every status combination the terminal
+    // acts on.
     const SbdiCase cases[] = {
-        {"+SBDI: 1, 5, 0, 0, 0, 0", 1, 0},
-        {"+SBDI: 2, 5, 1, 7, 12, 0", 2, 1},
-        {"+SBDI: 0, 5, 2, 0, 0, 0\r", 0, 2},
-        {"\n+SBDI: 1,12,1,3,40,2", 1, 1},
+        {"\n+SBDI: 1,12,1,3,40,2\r", 1, 1},
         {"+SBDI: 1", 1, {}},                  // cut short: the MT status is missing
         {"+SBDI: x, 5, y, 0, 0, 0", {}, {}},  // not numbers: "other"
         {"+SBDI:", {}, {}},
-        {"+SBDI: 3, 5, 4, 0, 0, 0", 3, 4},
     };
     for (const auto& c : cases) {
         const long at = static_cast<long>(c.line.find("+SBDI:")) + 1;
@@ -41,9 +39,7 @@ struct StorageCase {
 
 TEST(PhoneBookStorage, UsedAndCapacityAfterSM) {
     const StorageCase cases[] = {
-        {"+CPBS: \"SM\",3,250", 3, 250},
         {"+CPBS: \"SM\",1,250\r", 1, 250},
-        {"+CPBS: \"SM\",0,100", 0, 100},
         {"+CPBS: \"SM\",3", 3, 0},  // capacity missing
         {"+CPBS: \"SM\"", 0, 0},    // both missing
         {"+CPBS: \"SM\",many,lots", 0, 0},
@@ -63,8 +59,8 @@ struct RangeCase {
 
 TEST(PhoneBookRange, FirstAndLastIndexAsText) {
     const RangeCase cases[] = {
-        {"+CPBR:(1-250)", "1", "250"}, {"+CPBR:(1-250),40,14\r", "1", "250"},
-        {"\n+CPBR:(0-9)", "0", "9"},   {"+CPBR:(12-3)", "12", "3"},
+        {"\n+CPBR:(0-9),40,14\r", "0", "9"},
+        {"+CPBR:(12-3)", "12", "3"},
         {"+CPBR:(1-250", "1", "250"},  // no ")": the last index runs to the end
         {"+CPBR:(5)", "5)", ""},       // no "-"
         {"+CPBR:(", "", ""},
@@ -77,18 +73,15 @@ TEST(PhoneBookRange, FirstAndLastIndexAsText) {
 }
 
 TEST(PhoneBookRange, RecognisedWithOrWithoutBlanksAfterTheKeyword) {
+    // Golden scenarios: phonebook/load_three without a blank, and
+    // dialects/phone_book_range_with_blank with one (3GPP TS 27.007: USB sticks, modules).
     const std::pair<std::string, long> cases[] = {
-        {"+CPBR:(1-250),40,18", 7},            // the terminal's own modem
-        {"+CPBR: (1-250),40,18", 8},           // 3GPP TS 27.007 (USB sticks, modules)
         {"\n+CPBR:  (0-9)", 10},               // a stray LF and two blanks
         {"+CPBR: 2,\"1234\",129,\"Bob\"", 0},  // an entry
         {"+CPBR: 18,\"(0)12\",129,\"X\"", 0},  // an entry whose number holds "("
         {"+CPBR:", 0},
     };
     for (const auto& [line, open] : cases) EXPECT_EQ(CpbrRangeOpen(line), open) << line;
-    const PhoneBookRange r = ParseCpbrRange("+CPBR: (1-250),40,18", 8);
-    EXPECT_EQ(r.firstIndex, "1");
-    EXPECT_EQ(r.lastIndex, "250");
 }
 
 struct ReadCase {
@@ -98,9 +91,9 @@ struct ReadCase {
 };
 
 TEST(PhoneBookRange, OneReadForTheEntriesInUse) {
+    // Golden scenarios phonebook/load_three, load_one and load_none read 3, 1 and 0 entries.
     const ReadCase cases[] = {
-        {"1", 3, "AT+CPBR=1,3"}, {"1", 2, "AT+CPBR=1,2"},   {"1", 1, "AT+CPBR=1"},
-        {"1", 0, std::nullopt},  {"5", 10, "AT+CPBR=5,14"}, {"0", 4, "AT+CPBR=0,3"},
+        {"5", 10, "AT+CPBR=5,14"}, {"0", 4, "AT+CPBR=0,3"},
         {"", 3, std::nullopt},    // range reply cut short
         {"5)", 3, std::nullopt},  // not a whole number
         {"1", -2, "AT+CPBR=1"},   // fewer than 2
@@ -117,10 +110,10 @@ struct EntryCase {
 };
 
 TEST(PhoneBookEntry, IndexNumberBetweenQuotesAndQuotedName) {
+    // Golden scenario phonebook/load_three reads entries (a comma in a name, index 200 and a
+    // text index ignored).
     const EntryCase cases[] = {
-        {"+CPBR: 2,\"1234\",129,\"Bob\"", 2, "1234", "\"Bob\""},
-        {"+CPBR: 1,\"+447700900123\",145,\"Alice\"\r", 1, "+447700900123", "\"Alice\"\r"},
-        {"\n+CPBR: 3,\"555\",129,\"Smith, John\"", 3, "555", "\"Smith, John\""},
+        {"\n+CPBR: 1,\"+447700900123\",145,\"Alice\"\r", 1, "+447700900123", "\"Alice\"\r"},
         {"+CPBR: 0,\"1\",129,\"Zero\"", 0, "1", "\"Zero\""},
         {"+CPBR: 160,\"9\",129,\"Last\"", 160, "9", "\"Last\""},
         {"+CPBR: 4,\"\",129,\"\"", 4, "", "\"\""},
@@ -128,7 +121,6 @@ TEST(PhoneBookEntry, IndexNumberBetweenQuotesAndQuotedName) {
         {"+CPBR: 6,\"77", 6, "7", ""},  // no closing quote: one character less
         {"+CPBR: 161,\"9\",129,\"Over\"", std::nullopt, "", ""},
         {"+CPBR: -1,\"9\",129,\"Under\"", std::nullopt, "", ""},
-        {"+CPBR: x,\"9\",129,\"Bad\"", std::nullopt, "", ""},
         {"+CPBR: (1-250),40,14", std::nullopt, "", ""},  // a range reply with a blank
     };
     for (const auto& c : cases) {
@@ -148,8 +140,8 @@ struct CmtiCase {
 };
 
 TEST(NewMessageIndex, TextAfterTheCommaStrayCrIncluded) {
+    // Golden scenario messages/receive_new_message writes the index with its stray CR.
     const CmtiCase cases[] = {
-        {"+CMTI: \"SM\",7", "7"},          {"+CMTI: \"SM\",7\r", "7\r"},
         {"\n+CMTI: \"SM\",12", "12"},      {"+CMTI: \"SM\", 3", " 3"},
         {"+CMTI: \"SM\"", std::nullopt},   // no comma
         {"+CMTI: \"SM\",", std::nullopt},  // no index
