@@ -1,5 +1,7 @@
-// GPS_Timer1 ticks: the sentence kept and shown, the distance shown, and when a report is
-// due.
+// GPS_Timer1 ticks: when the distance is shown and a report is due. The sentence a read
+// keeps is in rmc_sentence_test; reading the receiver, showing the distance, reporting and
+// moving the reference point run whole in the golden scenarios gps/polling_reads,
+// distance_sms and distance_sbd.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,61 +10,26 @@
 
 #include "gps/rmc.h"
 #include "gps/threshold.h"
-#include "gps_rig.h"
+#include "support/terminal_rig.h"
 
-namespace shortmsg::gpstest {
+namespace shortmsg {
 namespace {
 
-const std::string kGga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
-const std::string kGsa = "$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39\r\n";
+using namespace testing;
 
 // 0.01 degrees of latitude north of the reference point (48, 11): 1.11317... km.
 const std::string kNorth = Rmc("4800.600", "N", "01100.000", "E");
-const std::string kOnReference = Rmc("4800.000", "N", "01100.000", "E");
 
-TEST(Polling, KeepsAndShowsTheFirstSentenceOfARead) {
-    GpsRig rig;
-    const std::string second = Rmc("4800.900", "N", "01100.000", "E");
-    rig.GpsTick(kGga + Line(kNorth) + kGsa + Line(second));
-    EXPECT_EQ(rig.State().GPS_LastSentence, kNorth);
-    EXPECT_EQ(rig.Options().GPS_Window.Text(), kNorth);
-    EXPECT_EQ(rig.gps.InBufferCount(), 0);  // the rest of the read is dropped
+// The unit at `sentence`, the reference point at (48, 11), tracking with `threshold`.
+void Track(GpsRig& rig, const std::string& threshold, const std::string& sentence) {
+    rig.Options().SBM_Enabled.SetChecked(true);
+    rig.State().GPS_DistanceThreshold = threshold;
+    rig.State().GPS_RefLatitude = 48;
+    rig.State().GPS_RefLongitude = 11;
+    rig.GpsTick(Line(sentence));
 }
 
-TEST(Polling, SentenceWithoutItsEndIsLostAndNotCompletedLater) {
-    GpsRig rig;
-    rig.GpsTick(Line(kNorth));
-    const std::string next = Line(Rmc("4800.900", "N", "01100.000", "E"));
-    rig.GpsTick(kGga + next.substr(0, 30));
-    rig.GpsTick(next.substr(30) + kGsa);
-    EXPECT_EQ(rig.State().GPS_LastSentence, kNorth);
-    EXPECT_EQ(rig.Options().GPS_Window.Text(), kNorth);
-}
-
-TEST(Polling, OtherSentenceTypesLeaveTheLastSentence) {
-    GpsRig rig;
-    rig.GpsTick(Line(kNorth));
-    rig.GpsTick(kGga + kGsa);
-    EXPECT_EQ(rig.State().GPS_LastSentence, kNorth);
-}
-
-TEST(Polling, MultiConstellationTalkerWhenNoGpsTalker) {
-    GpsRig rig;
-    const std::string gn = Rmc("4800.600", "N", "01100.000", "E", "A", "GNRMC");
-    rig.GpsTick(kGga + Line(gn));
-    EXPECT_EQ(rig.State().GPS_LastSentence, gn);
-    rig.GpsTick(Line(gn) + Line(kOnReference));
-    EXPECT_EQ(rig.State().GPS_LastSentence, kOnReference);
-}
-
-TEST(Polling, NothingWaitingNothingChanges) {
-    GpsRig rig;
-    rig.GpsTick(Line(kNorth));
-    rig.Gps().GPS_Timer1_Timer();
-    EXPECT_EQ(rig.Options().GPS_Window.Text(), kNorth);
-}
-
-TEST(Polling, ClosedPortIsOpenedAgain) {
+TEST(Polling, AClosedPortIsOpenedAgain) {
     GpsRig rig;
     rig.gps.Close();
     rig.GpsTick(Line(kNorth));
@@ -70,57 +37,26 @@ TEST(Polling, ClosedPortIsOpenedAgain) {
     EXPECT_EQ(rig.State().GPS_LastSentence, kNorth);
 }
 
-struct TrackCase {
-    const char* name;
-    std::string threshold;
-    std::string sentence;
-    bool displayed;  // DistanceMovedDisplay shows the distance
-    bool reported;
-};
-
-void PrintTo(const TrackCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Tracking : public ::testing::TestWithParam<TrackCase> {};
-
-TEST_P(Tracking, ShowsAndReports) {
-    const auto& c = GetParam();
-    GpsRig rig;
-    rig.Options().SBM_Enabled.SetChecked(true);
-    rig.State().GPS_DistanceThreshold = c.threshold;
-    rig.State().GPS_RefLatitude = 48;
-    rig.State().GPS_RefLongitude = 11;
-    rig.GpsTick(kGga + Line(c.sentence));
-
-    EXPECT_EQ(rig.Options().GPS_Window.Text(), c.sentence);
-    const std::string& shown = rig.Sms().DistanceMovedDisplay.Text();
-    if (c.displayed) {
-        EXPECT_EQ(shown.substr(0, 7), "1.11317");
-        EXPECT_NEAR(std::stod(shown), rig.State().GPS_DistanceMoved, 1e-12);
-    } else {
-        EXPECT_EQ(shown, "");
+// A threshold that is not plain digits (threshold_test) switches tracking off; the
+// multi-constellation talker tracks like the GPS one.
+TEST(Polling, TracksOnlyWithAThresholdAndAnyRmcTalker) {
+    struct Case {
+        std::string threshold, sentence;
+        bool tracked;
+    };
+    const Case cases[] = {
+        {"-1", kNorth, false},
+        {"1e-9", kNorth, false},
+        {"0.5", Rmc("4800.600", "N", "01100.000", "E", "A", "GNRMC"), true},
+    };
+    for (const auto& c : cases) {
+        GpsRig rig;
+        Track(rig, c.threshold, c.sentence);
+        EXPECT_EQ(rig.Sms().DistanceMovedDisplay.Text().empty(), !c.tracked) << c.threshold;
+        EXPECT_EQ(rig.Waiting(), c.tracked ? "AT+SBDWT=" + c.sentence + "\r\nAT+SBDI\r\n" : "")
+            << c.threshold;
     }
-    EXPECT_EQ(rig.Waiting(), c.reported ? "AT+SBDWT=" + c.sentence + "\r\nAT+SBDI\r\n" : "");
-    EXPECT_DOUBLE_EQ(rig.State().GPS_RefLatitude, c.reported ? 48.01 : 48);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Polling, Tracking,
-    ::testing::Values(TrackCase{"Above", "0.5", kNorth, true, true},
-                      TrackCase{"Below", "2", kNorth, true, false},
-                      TrackCase{"ThresholdZeroIsOff", "0", kNorth, false, false},
-                      TrackCase{"ThresholdEmptyIsOff", "", kNorth, false, false},
-                      TrackCase{"ThresholdZeroPointZeroIsOff", "0.0", kNorth, false, false},
-                      TrackCase{"ThresholdNegativeIsOff", "-1", kNorth, false, false},
-                      TrackCase{"ThresholdExponentIsOff", "1e-9", kNorth, false, false},
-                      TrackCase{"ThresholdNanIsOff", "nan", kNorth, false, false},
-                      TrackCase{"ThresholdHexIsOff", "0x10", kNorth, false, false},
-                      TrackCase{"VoidFix", "0.5", Rmc("4800.600", "N", "01100.000", "E", "V"),
-                                false, false},
-                      TrackCase{"OnTheReferencePoint", "0.5", kOnReference, false, false},
-                      TrackCase{"MultiConstellation", "0.5",
-                                Rmc("4800.600", "N", "01100.000", "E", "A", "GNRMC"), true, true}));
 
 // The threshold as text that reads back as exactly `km`.
 std::string ExactText(double km) {
@@ -129,65 +65,23 @@ std::string ExactText(double km) {
     return text;
 }
 
-double DistanceTo(const std::string& sentence, double refLat, double refLon) {
+// A report goes only when the distance is strictly greater than the threshold.
+TEST(Polling, ThresholdEqualIsNoReportJustAboveIs) {
     GpsFixState fix;
-    fix.GPS_RefLatitude = refLat;
-    fix.GPS_RefLongitude = refLon;
-    DecodeGPRMC(sentence, fix);
-    ComputeDistanceMoved(fix);
-    return fix.GPS_DistanceMoved;
-}
-
-struct EdgeCase {
-    const char* name;
-    int ulpsBelow;  // the threshold lies this many representable steps below the distance
-    bool reported;
-};
-
-void PrintTo(const EdgeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ThresholdEdge : public ::testing::TestWithParam<EdgeCase> {};
-
-TEST_P(ThresholdEdge, ReportsOnlyWhenStrictlyFarther) {
-    GpsRig rig;
-    rig.Options().SBM_Enabled.SetChecked(true);
-    double threshold = DistanceTo(kNorth, 48, 11);
-    for (int i = 0; i < GetParam().ulpsBelow; ++i) threshold = std::nextafter(threshold, 0.0);
-    rig.State().GPS_DistanceThreshold = ExactText(threshold);
-    ASSERT_EQ(DistanceThresholdKm(rig.State().GPS_DistanceThreshold), threshold);
-    rig.State().GPS_RefLatitude = 48;
-    rig.State().GPS_RefLongitude = 11;
-    rig.GpsTick(Line(kNorth));
-    EXPECT_NE(rig.Sms().DistanceMovedDisplay.Text(), "");
-    EXPECT_EQ(!rig.Waiting().empty(), GetParam().reported);
-}
-
-INSTANTIATE_TEST_SUITE_P(Polling, ThresholdEdge,
-                         ::testing::Values(EdgeCase{"Equal", 0, false},
-                                           EdgeCase{"JustAbove", 1, true}));
-
-TEST(Polling, ReferencePointMovesWithEachReport) {
-    GpsRig rig;
-    rig.Options().SBM_Enabled.SetChecked(true);
-    rig.State().GPS_DistanceThreshold = "1";
-    rig.State().GPS_RefLatitude = 48;
-    rig.State().GPS_RefLongitude = 11;
-    // 1.11 km from (48, 11): report, and the reference point moves to 48.01.
-    rig.GpsTick(Line(kNorth));
-    EXPECT_DOUBLE_EQ(rig.State().GPS_RefLatitude, 48.01);
-    rig.AnswerModem();
-    // 0.56 km on from 48.01 (1.67 km from the old point): nothing.
-    rig.GpsTick(Line(Rmc("4800.900", "N", "01100.000", "E")));
-    EXPECT_EQ(rig.Waiting(), "");
-    EXPECT_EQ(rig.Sms().DistanceMovedDisplay.Text().substr(0, 6), "0.5565");
-    // 1.11 km on from 48.01: report.
-    const std::string farther = Rmc("4801.200", "N", "01100.000", "E");
-    rig.GpsTick(Line(farther));
-    EXPECT_EQ(rig.Waiting(), "AT+SBDWT=" + farther + "\r\nAT+SBDI\r\n");
-    EXPECT_DOUBLE_EQ(rig.State().GPS_RefLatitude, 48.02);
+    fix.GPS_RefLatitude = 48;
+    fix.GPS_RefLongitude = 11;
+    DecodeGPRMC(kNorth, fix);
+    ASSERT_TRUE(ComputeDistanceMoved(fix));
+    const double equal = fix.GPS_DistanceMoved;
+    for (const auto& [threshold, reported] :
+         {std::pair{equal, false}, std::pair{std::nextafter(equal, 0.0), true}}) {
+        GpsRig rig;
+        ASSERT_EQ(DistanceThresholdKm(ExactText(threshold)), threshold);
+        Track(rig, ExactText(threshold), kNorth);
+        EXPECT_NE(rig.Sms().DistanceMovedDisplay.Text(), "");
+        EXPECT_EQ(!rig.Waiting().empty(), reported) << ExactText(threshold);
+    }
 }
 
 }  // namespace
-}  // namespace shortmsg::gpstest
+}  // namespace shortmsg

@@ -33,9 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
     Flood, StillQueued,
     ::testing::Values(
         QueueCase{"WaitsBehindOtherCommands", "AT\r\nAT+CPMS?\r\n" + kReport, 3, kReport, true},
-        QueueCase{"NextToGo", "AT\r\n" + kReport, 3, kReport, true},
         QueueCase{"FirstLineWritten", kReport, 16, kReport, false},
-        QueueCase{"AllWritten", "AT+SBDI\r\n", 8, kReport, false},
         QueueCase{"QueueEmpty", "", 0, kReport, false},
         QueueCase{"NothingWrittenYet", kReport, 0, kReport, true},
         // After a modem reset the queue holds only the start-up commands again.

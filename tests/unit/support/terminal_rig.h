@@ -6,7 +6,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/scripted_port.h"
@@ -21,10 +20,9 @@ class RecordingBox : public MessageBox {
     std::vector<std::string> shown;
 };
 
-class EndFlag : public ProgramEnd {
+class NoEnd : public ProgramEnd {
   public:
-    void End() override { ended = true; }
-    bool ended = false;
+    void End() override {}
 };
 
 // Files in memory. A path in `failing` refuses every write.
@@ -104,9 +102,6 @@ struct TerminalRig {
         }
         return written;
     }
-    // From now on the modem answers every command 100 ms after it was written, as the
-    // virtual clock runs: ">" to "AT+CMGS=", "OK" to everything else.
-    void AnswerAsTheClockRuns() { answering = true; }
     // One GPS_Timer1 tick on what the receiver sent.
     void GpsTick(std::string_view read) {
         gps.Arrive(read);
@@ -116,18 +111,11 @@ struct TerminalRig {
     VirtualClock clock;
     PortAvailability ports;
     std::vector<std::string> writes;
-    std::vector<std::pair<VirtualClock::Ms, std::string>> timedWrites;
-    bool answering = false;
-    ScriptedPort modem{clock, ports, [this](VirtualClock::Ms at, std::string_view b) {
-                           writes.emplace_back(b);
-                           timedWrites.emplace_back(at, b);
-                           if (!answering) return;
-                           modem.ArriveAt(at + 100,
-                                          b.starts_with("AT+CMGS=") ? "\r\n> " : "\r\nOK\r\n");
-                       }};
+    ScriptedPort modem{clock, ports,
+                       [this](VirtualClock::Ms, std::string_view b) { writes.emplace_back(b); }};
     ScriptedPort gps{clock, ports};
     RecordingBox box;
-    EndFlag end;
+    NoEnd end;
     MemoryFiles files;
     ErrorBoxLog errorBox;
     Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
@@ -157,7 +145,8 @@ inline std::string Rmc(std::string_view lat, std::string_view ns, std::string_vi
 
 // The sentence as the receiver sends it.
 inline std::string Line(std::string_view sentence) {
-    return "$" + std::string(sentence) + "\r\n";
+    std::string line(1, '$');
+    return line.append(sentence).append("\r\n");
 }
 
 }  // namespace shortmsg::testing
