@@ -14,6 +14,10 @@ inline constexpr std::string_view kMessageTooLong =
     "twice)";
 inline constexpr std::string_view kDestinationTooLong =
     "Destination number too long: at most 255 digits";
+inline constexpr std::string_view kDestinationNotDigits =
+    "Destination refused: a number holds digits, \"*\" and \"#\" only (and a leading \"+\")";
+inline constexpr std::string_view kServiceCenterNotDigits =
+    "Service center address refused: digits only, without \"+\"";
 inline constexpr std::string_view kServiceCenterTooLong =
     "Service center address too long: at most 508 digits";
 

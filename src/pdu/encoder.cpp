@@ -1,5 +1,6 @@
 #include "pdu/encoder.h"
 
+#include <array>
 #include <cstring>
 
 #include "pdu/alphabet.h"
@@ -22,6 +23,24 @@ constexpr std::string_view kInternationalNumber = "91";
 // TP-PID 00, TP-DCS 00 (GSM 7-bit), TP-VP AA (four days).
 constexpr std::string_view kPidDcsValidity = "0000AA";
 
+// Address digits as the PDU carries them: "0"-"9", and "A" and "B" for the dialled "*"
+// and "#"; anything else (blanks, hyphens, other letters) would put non-hexadecimal text
+// or a wrong digit into the PDU. Each character's kind is 1 (digit), 2 ("A", "B") or 4
+// (anything else); one pass ORs the kinds together, with no branch per character.
+constexpr std::array<unsigned char, 256> kAddressKinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    kinds.fill(4);
+    for (char c = '0'; c <= '9'; ++c) kinds[static_cast<unsigned char>(c)] = 1;
+    kinds['A'] = kinds['B'] = 2;
+    return kinds;
+}();
+
+bool AddressDigitsOnly(std::string_view digits, bool allowStarHash) {
+    unsigned kinds = 0;
+    for (const char c : digits) kinds |= kAddressKinds[static_cast<unsigned char>(c)];
+    return (kinds & ~(allowStarHash ? 3u : 1u)) == 0;
+}
+
 char* Put(char* dst, std::string_view text) {
     std::memcpy(dst, text.data(), text.size());
     return dst + text.size();
@@ -39,9 +58,17 @@ bool EncodeSubmitPDUInto(std::string_view gsm, std::string_view destination,
         error = codec_errors::kDestinationTooLong;
         return false;
     }
+    if (!AddressDigitsOnly(destination, true)) {
+        error = codec_errors::kDestinationNotDigits;
+        return false;
+    }
     const std::string& sca = settings.ServiceCenterAddress;
     if (!settings.UseSCAinPhone && sca.size() > kMaxServiceCenterDigits) {
         error = codec_errors::kServiceCenterTooLong;
+        return false;
+    }
+    if (!settings.UseSCAinPhone && !AddressDigitsOnly(sca, false)) {
+        error = codec_errors::kServiceCenterNotDigits;
         return false;
     }
     // Every field is written in place into one string of the final length.

@@ -18,7 +18,9 @@ struct SubmitSettings {
 inline constexpr int kMaxSeptets = 160;
 
 // `gsm` is the GSM code string (ConvertTextToGSM output), `destination` the address digits
-// (ConvertDialedDigits output). Refuses a text of more than 160 septets.
+// (ConvertDialedDigits output). Refuses a text of more than 160 septets, a destination with
+// anything but digits, "A" and "B", and a service-centre number (when one is sent) with
+// anything but digits.
 Result<std::string> EncodeSubmitPDU(std::string_view gsm, std::string_view destination,
                                     const SubmitSettings& settings);
 // The same into a reused string; returns false (and leaves the reason in `error`) when
