@@ -1,5 +1,7 @@
 // The position-log files on disk: appends and replacements under the data root, folders
-// made on the way, failures reported with their reason, and paths that would leave the root.
+// made on the way, a failure with its reason, and paths that would leave the root. What
+// the replay reports of these writes, a missing folder made and a folder in the way of a
+// file are golden scenarios (gps/logs, logs_unwritable).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,7 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "platform/disk_files.h"
 
@@ -44,18 +45,6 @@ TEST(DiskFilesWrite, AppendAddsOutputReplacesAndFoldersAreMade) {
     EXPECT_EQ(root.Read("GPSS/deep/GPSS.LLD"), std::string("\0\xFF", 2));
 }
 
-TEST(DiskFilesWrite, AFolderWhereTheFileGoesFailsWithAReason) {
-    TempRoot root;
-    fs::create_directories(root.path / "GPSS" / "GPSS.LLD");
-    DiskFiles files(root.path);
-    std::string error;
-    EXPECT_FALSE(files.Append("GPSS/GPSS.LLD", "x\r\n", error));
-    EXPECT_NE(error.find("GPSS/GPSS.LLD"), std::string::npos) << error;
-    error.clear();
-    EXPECT_FALSE(files.Output("GPSS/GPSS.LLD", "x\r\n", error));
-    EXPECT_FALSE(error.empty());
-}
-
 TEST(DiskFilesWrite, AFileWhereAFolderGoesFailsWithAReason) {
     TempRoot root;
     std::ofstream(root.path / "GPS_info") << "a file";
@@ -70,16 +59,12 @@ TEST(DiskFilesPaths, OnlyRelativePathsThatStayInsideTheRootAreWritten) {
         std::string path;
         bool safe;
     } cases[] = {
-        {"GPSS/GPSS.LLD", true},
         {"GPS_info/GPS_info+4917.txt", true},
-        {"a", true},
         {"", false},
         {"/etc/passwd", false},
-        {"../x", false},
         {"GPS_info/../../x", false},
         {"a//b", false},
         {"./a", false},
-        {"a/", false},
         {"a/..", false},
         {std::string("a\0b", 3), false},
     };
@@ -99,22 +84,6 @@ TEST(DiskFilesRoot, TheDataRootFollowsXdgDataHomeThenHome) {
         << "a relative XDG_DATA_HOME is ignored";
     EXPECT_EQ(DataRootFor(nullptr, "/home/op"), fs::path("/home/op/.local/share/shortmsg"));
     EXPECT_EQ(DataRootFor("", ""), fs::path("shortmsg"));
-}
-
-TEST(RecordingFilesTest, ReportsEveryWriteThatSucceededAndNoOther) {
-    TempRoot root;
-    fs::create_directories(root.path / "blocked");
-    DiskFiles disk(root.path);
-    std::vector<std::string> seen;
-    RecordingFiles files(disk, [&seen](const std::string& path, std::string_view bytes) {
-        seen.push_back(path + "=" + std::string(bytes));
-    });
-    std::string error;
-    EXPECT_TRUE(files.Append("a.txt", "1\r\n", error));
-    EXPECT_FALSE(files.Append("blocked", "2\r\n", error));
-    EXPECT_TRUE(files.Output("a.txt", "3\r\n", error));
-    EXPECT_EQ(seen, (std::vector<std::string>{"a.txt=1\r\n", "a.txt=3\r\n"}));
-    EXPECT_EQ(root.Read("a.txt"), "3\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
-// The scripted serial port: ports that exist or not, bytes that wait or are lost, writes
-// that reach the far end or are dropped, and waits on the virtual clock.
+// The scripted serial port where the golden scenarios do not reach: port names, bytes that
+// wait for the open or are lost with the port, empty writes, and a port that goes away
+// during a wait. Ports going and coming, writes to a closed port and waits that end at an
+// arrival or the deadline run in tests/scenarios (link/port_unplugged, options/gps_port,
+// messages/receive_late_pdu, receive_pdu_never_complete, link/new_message_wait).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,37 +28,9 @@ TEST(PortKeys, NumbersLoseLeadingZerosPathsStandAndOtherNamesNeverExist) {
     const struct {
         const char* name;
         const char* key;
-    } cases[] = {
-        {"1", "1"},   {"03", "3"}, {"0", ""}, {"00", ""}, {"-1", ""},
-        {"COM1", ""}, {" 1", ""},  {"", ""},  {"1a", ""}, {"/dev/ttyUSB0", "/dev/ttyUSB0"}};
+    } cases[] = {{"03", "3"}, {"0", ""},  {"-1", ""},
+                 {" 1", ""},  {"1a", ""}, {"/dev/ttyUSB0", "/dev/ttyUSB0"}};
     for (const auto& c : cases) EXPECT_EQ(PortKey(c.name), c.key) << c.name;
-}
-
-TEST(PortAvailabilityTest, PortsExistUntilSaidOtherwiseByNumberOrPath) {
-    PortAvailability ports;
-    EXPECT_TRUE(ports.Present("7"));
-    EXPECT_TRUE(ports.Present("/dev/ttyACM0"));
-    EXPECT_FALSE(ports.Present("COM7"));
-    ports.SetPresent("7", false);
-    EXPECT_FALSE(ports.Present("007"));
-    ports.SetPresent("/dev/ttyACM0", false);
-    EXPECT_FALSE(ports.Present("/dev/ttyACM0"));
-    ports.SetPresent("07", true);
-    EXPECT_TRUE(ports.Present("7"));
-}
-
-TEST(ScriptedPortOpen, OpeningAnAbsentPortFailsAndWorksOnceItIsBack) {
-    Line l;
-    l.ports.SetPresent("3", false);
-    l.port.SetCommPort("3");
-    EXPECT_FALSE(l.port.Open());
-    EXPECT_FALSE(l.port.PortOpen());
-    l.ports.SetPresent("3", true);
-    EXPECT_TRUE(l.port.Open());
-    EXPECT_TRUE(l.port.Open()) << "opening an open port changes nothing";
-    l.port.SetCommPort("");
-    l.port.Close();
-    EXPECT_FALSE(l.port.Open()) << "a port without a name cannot be opened";
 }
 
 TEST(ScriptedPortInput, BytesWaitWhileClosedAndAreLostWhenThePortGoesAway) {
@@ -82,24 +57,6 @@ TEST(ScriptedPortInput, BytesWaitWhileClosedAndAreLostWhenThePortGoesAway) {
     EXPECT_EQ(l.port.InBufferCount(), 0);
 }
 
-TEST(ScriptedPortInput, NamingAnAbsentPortLosesTheBytesWaiting) {
-    Line l;
-    l.port.Arrive("junk");
-    l.ports.SetPresent("2", false);
-    l.port.SetCommPort("2");
-    EXPECT_EQ(l.port.InBufferCount(), 0);
-}
-
-TEST(ScriptedPortInput, AnotherPortGoingAwayLeavesThisOneAlone) {
-    Line l;
-    l.port.SetCommPort("1");
-    ASSERT_TRUE(l.port.Open());
-    l.port.Arrive("x");
-    l.ports.SetPresent("3", false);
-    EXPECT_TRUE(l.port.PortOpen());
-    EXPECT_EQ(l.port.InBufferCount(), 1);
-}
-
 TEST(ScriptedPortOutput, WritesReachTheHookWithTheirTimeUnlessEmptyOrClosed) {
     Line l;
     l.port.Output("AT\r\n");  // not open yet
@@ -113,32 +70,6 @@ TEST(ScriptedPortOutput, WritesReachTheHookWithTheirTimeUnlessEmptyOrClosed) {
     EXPECT_EQ(l.writes, (std::vector<std::string>{"1250:AT\r\n"}));
 }
 
-TEST(ScriptedPortWait, TimeMovesToTheNextArrivalOrTheDeadline) {
-    Line l;
-    l.port.SetCommPort("1");
-    ASSERT_TRUE(l.port.Open());
-    l.port.ArriveAt(300, "+CMGR: 0,,23\r\n");
-    l.port.ArriveAt(900, "late");
-    EXPECT_TRUE(l.port.WaitForInput(500));
-    EXPECT_EQ(l.clock.NowMs(), 300);
-    EXPECT_TRUE(l.port.WaitForInput(500)) << "bytes already waiting: no time passes";
-    EXPECT_EQ(l.clock.NowMs(), 300);
-    EXPECT_EQ(l.port.Input(), "+CMGR: 0,,23\r\n");
-    EXPECT_FALSE(l.port.WaitForInput(500));
-    EXPECT_EQ(l.clock.NowMs(), 800);
-    EXPECT_TRUE(l.port.WaitForInput(500));
-    EXPECT_EQ(l.clock.NowMs(), 900);
-}
-
-TEST(ScriptedPortWait, AClosedPortLetsTheTimePassWithNothingComing) {
-    Line l;
-    l.port.SetCommPort("1");
-    l.port.ArriveAt(100, "waits for the open");
-    EXPECT_FALSE(l.port.WaitForInput(500));
-    EXPECT_EQ(l.clock.NowMs(), 500);
-    EXPECT_EQ(l.port.InBufferCount(), 18);
-}
-
 TEST(ScriptedPortWait, APortThatGoesAwayEndsTheWait) {
     Line l;
     l.port.SetCommPort("1");
@@ -146,19 +77,6 @@ TEST(ScriptedPortWait, APortThatGoesAwayEndsTheWait) {
     l.clock.Schedule(200, Kind::World, [&l] { l.ports.SetPresent("1", false); });
     EXPECT_FALSE(l.port.WaitForInput(1000));
     EXPECT_EQ(l.clock.NowMs(), 200);
-}
-
-TEST(ScriptedPortWait, OnlyWorldEventsRunDuringAWait) {
-    Line l;
-    l.port.SetCommPort("1");
-    ASSERT_TRUE(l.port.Open());
-    bool clicked = false;
-    l.clock.Schedule(100, Kind::Operator, [&clicked] { clicked = true; });
-    l.port.ArriveAt(400, "OK\r\n");
-    EXPECT_TRUE(l.port.WaitForInput(1000));
-    EXPECT_FALSE(clicked);
-    EXPECT_TRUE(l.clock.Step(400));
-    EXPECT_TRUE(clicked);
 }
 
 }  // namespace
