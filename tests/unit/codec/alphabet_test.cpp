@@ -155,7 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
     Septets, Unpacking,
     ::testing::Values(UnpackCase{"FullGroupAsSeven", "31D98C56B3DD70", 7, "1234567"},
                       UnpackCase{"FullGroupAsEight", "31D98C56B3DD70", 8, "12345678"},
-                      UnpackCase{"ZeroSeptets", "E8329BFD06", 0, ""},
                       UnpackCase{"NegativeCount", "E8329BFD06", -3, ""},
                       UnpackCase{"EmptyText", "", 5, ""},
                       UnpackCase{"TextEndsInSecondGroup", "E8329BFD4697D9EC", 10, "hellohell"},

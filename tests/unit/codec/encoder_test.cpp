@@ -54,8 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "079144770009000011000C914477000910320000AA05E8329BFD06"},
         EncodeCase{"OddScaGetsFill", "hello", "447700900123", WithSca("12345"),
                    "04912143F511000C914477000910320000AA05E8329BFD06"},
-        EncodeCase{"StarAndHash", "hello", "*100#", DefaultSca(),
-                   "00110005911A00FB0000AA05E8329BFD06"},
         EncodeCase{"EmptyText", "", "12345", DefaultSca(), "00110005912143F50000AA00"},
         EncodeCase{"EscapePairsCountTwice", "{}", "12345", DefaultSca(),
                    "00110005912143F50000AA041BD42605"},

@@ -125,7 +125,6 @@ INSTANTIATE_TEST_SUITE_P(
         VoidCase{"LetterInDegrees", "GPRMC,1,A,4x07.038,N,01131.000,E,", "1"},
         VoidCase{"LetterInMinutes", "GPRMC,1,A,4807.0x8,N,01131.000,E,", "1"},
         VoidCase{"TwoDecimalPoints", "GPRMC,1,A,4807.0.8,N,01131.000,E,", "1"},
-        VoidCase{"SignedMinutes", "GPRMC,1,A,48-7.038,N,01131.000,E,", "1"},
         VoidCase{"NotANumber", "GPRMC,1,A,48nan,N,011inf,E,", "1"},
         VoidCase{"LongMinutesWithLetter", "GPRMC,1,A,4807.03800000000000x,N,01131.000,E,", "1"},
         VoidCase{"LongMinutesTwoPoints", "GPRMC,1,A,4807.0380000000.00000,N,01131.000,E,", "1"},

@@ -62,9 +62,6 @@ INSTANTIATE_TEST_SUITE_P(
         RecordsCase{"QuotesDoubled", "say \"GPRMC\", \"hi\"", "5", "GPS_info/GPS_info5.txt",
                     "\"5_ \"\"hi\"\"\",,\r\n", "GPS_info/GPS_Flag5.txt",
                     "\"$say \"\"GPRMC\"\", \"\"hi\"\"\"\r\n", "$say \"GPRMC\", \"hi\"\r\n"},
-        RecordsCase{"EmptySender", kMunich, "", "GPS_info/GPS_info.txt",
-                    "\"_123519\",48.1173,11.5166666666667\r\n", "GPS_info/GPS_Flag.txt",
-                    "\"$" + kMunich + "\"\r\n", "$" + kMunich + "\r\n"},
         // The record keeps the sender as received; the file name cannot leave GPS_info.
         RecordsCase{"SenderWithPathCharacters", kMunich, "../x\"y", "GPS_info/GPS_info___x_y.txt",
                     "\"../x\"\"y_123519\",48.1173,11.5166666666667\r\n",

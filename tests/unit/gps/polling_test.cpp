@@ -46,7 +46,6 @@ TEST(Polling, TracksOnlyWithAThresholdAndAnyRmcTalker) {
     };
     const Case cases[] = {
         {"-1", kNorth, false},
-        {"1e-9", kNorth, false},
         {"0.5", Rmc("4800.600", "N", "01100.000", "E", "A", "GNRMC"), true},
     };
     for (const auto& c : cases) {

@@ -83,8 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "(before)", false, 0},
         // No fix to reply with: the new threshold, the old reference point.
         QueryCase{"DistanceNoSentenceYet", "GPSquery:0,0.03,", false, "", "", "0.03", false, 0},
-        QueryCase{"DistanceAnyModeWordsBefore", "ok then GPSquery:5,2,", false, kValid,
-                  "sms:" + kValid, "2", true, 0},
         // Seconds times 1000 in 32 bits.
         QueryCase{"TimedOneDay", "GPSquery:0,0,86400,0,2024-06-01 08:00:00,2024-06-30 09:00:00,",
                   false, kValid, "", "0", false, 86400000}),
@@ -136,17 +134,6 @@ TEST(Queries, MalformedChangeNothing) {
         rig.Gps().GPSQueryFromSBM(text);
         EXPECT_TRUE(Take(rig) == before) << text;
     }
-}
-
-TEST(Queries, ANewTimedCommandKeepsTheTimerRunningWithTheNewInterval) {
-    GpsRig rig;
-    rig.Gps().GPSQueryFromSBM(kTimed);
-    rig.clock.RunUntil(30000);
-    rig.Gps().GPSQueryFromSBM("GPSquery:0,0,45,0,2024-06-01 08:00:00,2024-06-01 09:00:00,");
-    const Timer& timer = rig.Options().GPS_LocationUpdateTimer;
-    EXPECT_TRUE(timer.Enabled());
-    EXPECT_EQ(timer.Interval(), 45000);
-    EXPECT_EQ(ToIsoText(rig.State().GPS_ReportStop), "2024-06-01 09:00:00");
 }
 
 }  // namespace

@@ -58,22 +58,26 @@ TEST(SendChecks, ShortBurstTextMayNotHoldControlCharacters) {
     for (const auto& c : cases) EXPECT_EQ(HoldsControlCharacter(c.text), c.refused) << c.text;
 }
 
-struct NextCase {
+// Next and Erase on the same two boxes. Golden scenario messages/next_and_erase has the
+// steps, the wrap, the start texts, typed text and the empty boxes.
+struct StoreCase {
     std::string index, count;
-    std::string shown;  // the index box afterwards
+    std::string shown;  // the index box after Next
     std::optional<std::string> command;
+    EraseAction erase;
 };
 
-TEST(NextCommand, StepsTheIndexAndWrapsToTheFirstMessage) {
-    // Golden scenario messages/next_and_erase has the steps, the wrap, the start texts,
-    // typed text and the empty boxes.
-    const NextCase cases[] = {
-        {"5", "3", "1", "AT+CMGR=1"},    // past the count
-        {"7\r", "7", "1", "AT+CMGR=1"},  // an index from "+CMTI:" with its CR
-        {"6\r", "7", "7", "AT+CMGR=7"},
-        {"-5", "3", "1", "AT+CMGR=1"},  // steps to -4, then set to 1
-        {"2", "x", "2", std::nullopt},
-        {"32767", "32767", "1", "AT+CMGR=1"},
+TEST(NextAndErase, StepAndEraseOnlyWithACountAndAnIndex) {
+    const StoreCase cases[] = {
+        {"5", "3", "1", "AT+CMGR=1", EraseAction::Erase},  // past the count
+        // An index from "+CMTI:" with its CR.
+        {"7\r", "7", "1", "AT+CMGR=1", EraseAction::Erase},
+        {"6\r", "7", "7", "AT+CMGR=7", EraseAction::Erase},
+        {"-5", "3", "1", "AT+CMGR=1", EraseAction::Nothing},  // steps to -4, then set to 1
+        {"1", "x", "1", std::nullopt, EraseAction::Nothing},
+        {"1", "   ", "1", std::nullopt, EraseAction::Nothing},  // the count box's start text
+        {"1", "", "1", "AT+CPMS?", EraseAction::AskCounts},
+        {"32767", "32767", "1", "AT+CMGR=1", EraseAction::Erase},
     };
     for (const auto& c : cases) {
         const NextPlan plan = PlanNext(c.index, c.count);
@@ -85,23 +89,7 @@ TEST(NextCommand, StepsTheIndexAndWrapsToTheFirstMessage) {
         if (plan.read) command = "AT+CMGR=" + shown;
         EXPECT_EQ(shown, c.shown) << c.index << "/" << c.count;
         EXPECT_EQ(command, c.command) << c.index << "/" << c.count;
-    }
-}
-
-struct EraseCase {
-    std::string index, count;
-    EraseAction action;
-};
-
-TEST(EraseCommand, ErasesOnlyWithACountAndAnIndex) {
-    const EraseCase cases[] = {
-        {"5", "3", EraseAction::Erase},  // the modem answers for an index past the count
-        {"7\r", "7", EraseAction::Erase},   {"1", "0", EraseAction::Nothing},
-        {"1", "   ", EraseAction::Nothing},  // the count box's start text is not empty
-        {"-1", "3", EraseAction::Nothing},  {"1", "", EraseAction::AskCounts},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PlanErase(c.index, c.count), c.action) << c.index << "/" << c.count;
+        EXPECT_EQ(PlanErase(c.index, c.count), c.erase) << c.index << "/" << c.count;
     }
 }
 
