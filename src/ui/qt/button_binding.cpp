@@ -1,0 +1,21 @@
+#include "ui/qt/button_binding.h"
+
+#include "ui/qt/latin1.h"
+
+namespace shortmsg::qtui {
+
+ButtonBinding::ButtonBinding(Button& model)
+    : model_(model), button_(new QPushButton(ToQString(model.Caption()))) {
+    button_->setObjectName(QString::fromStdString(model.Name()));
+    button_->setAutoDefault(false);
+    connect(button_, &QPushButton::clicked, this, [this] {
+        if (!syncing_) model_.Press();
+    });
+}
+
+void ButtonBinding::Sync() {
+    SyncScope scope(syncing_);
+    button_->setEnabled(model_.Enabled());
+}
+
+}  // namespace shortmsg::qtui

@@ -1,0 +1,20 @@
+#pragma once
+// A check box as a QCheckBox: the operator's click is the model's Toggle.
+#include <QCheckBox>
+
+#include "ui/qt/control_binding.h"
+
+namespace shortmsg::qtui {
+
+class CheckBoxBinding final : public ControlBinding {
+  public:
+    explicit CheckBoxBinding(CheckBox& model);
+    QWidget* Widget() const override { return box_; }
+    void Sync() override;
+
+  private:
+    CheckBox& model_;
+    QCheckBox* box_;
+};
+
+}  // namespace shortmsg::qtui
