@@ -1,0 +1,23 @@
+#pragma once
+// The simulator's command line.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace shortmsg::modemsim {
+
+struct Arguments {
+    std::string ports;   // --ports DIR: the port map folder (made when missing)
+    double seconds = 0;  // --seconds N: stop after N seconds; 0: run until stopped
+    double every = 20;   // --every S: a new message every S seconds
+    double first = 3;    // --first S: the first S seconds after initialisation
+    bool help = false;
+};
+
+// nullopt (with the reason in `error`) for an unknown option, a missing value, a number
+// that is not one, or no --ports.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, std::string& error);
+
+extern const char* const kUsage;
+
+}  // namespace shortmsg::modemsim

@@ -1,0 +1,77 @@
+#include "simulator.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+
+#include "nmea.h"
+
+namespace shortmsg::modemsim {
+namespace {
+
+// 4800 baud, 10 bits a character: 480 characters a second.
+constexpr std::int64_t kGpsCharsPerSecond = 480;
+constexpr std::int64_t kGpsSetMs = 1000;
+// A receiver's output nobody reads is lost rather than piled up.
+constexpr int kGpsBacklogLimit = 2048;
+
+DateTime UtcNow() {
+    return DateTime{static_cast<std::int64_t>(std::time(nullptr))};
+}
+
+}  // namespace
+
+Simulator::Simulator(const Arguments& arguments, PtyPort& modemPort, PtyPort& gpsPort,
+                     std::ostream& log)
+    : modemPort_(modemPort),
+      gpsPort_(gpsPort),
+      log_(log),
+      everyMs_(static_cast<std::int64_t>(arguments.every * 1000)),
+      firstMs_(static_cast<std::int64_t>(arguments.first * 1000)) {}
+
+void Simulator::Step(std::int64_t nowMs) {
+    ServeModem(nowMs);
+    ServeGps(nowMs);
+    Flush(nowMs);
+    for (const std::string& line : modem_.TakeLog()) log_ << "modem " << line << '\n';
+    log_.flush();
+}
+
+void Simulator::ServeModem(std::int64_t nowMs) {
+    modemOut_ += modem_.Receive(modemPort_.Read());
+    if (nextAnnounceMs_ < 0 && modem_.Initialised()) nextAnnounceMs_ = nowMs + firstMs_;
+    if (nextAnnounceMs_ >= 0 && nowMs >= nextAnnounceMs_) {
+        modemOut_ += modem_.Announce(UtcNow());
+        // With no repeat wanted the next one never comes.
+        nextAnnounceMs_ = everyMs_ > 0 ? nextAnnounceMs_ + everyMs_ : INT64_MAX;
+    }
+}
+
+void Simulator::ServeGps(std::int64_t nowMs) {
+    const std::string written = gpsPort_.Read();
+    if (!written.empty()) log_ << "gps <- " << written.size() << " bytes\n";
+    if (nowMs < nextGpsSetMs_) return;
+    if (gpsPort_.Unread() > kGpsBacklogLimit) gpsPort_.DropUnread();
+    std::tm utc{};
+    const std::time_t now = std::time(nullptr);
+    ::gmtime_r(&now, &utc);
+    const CivilTime time{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
+                         utc.tm_hour,        utc.tm_min,     utc.tm_sec};
+    gpsOut_ += SentenceSet(TrackAt(static_cast<double>(nowMs) / 1000.0), time);
+    nextGpsSetMs_ += kGpsSetMs;
+}
+
+void Simulator::Flush(std::int64_t nowMs) {
+    modemOut_.erase(0, modemPort_.Write(modemOut_));
+    // The line lets through as many characters as have had time to go since it last
+    // caught up.
+    gpsPacedMs_ = std::max(gpsPacedMs_, nowMs - 1000);
+    const std::int64_t room = (nowMs - gpsPacedMs_) * kGpsCharsPerSecond / 1000;
+    const size_t sent = gpsPort_.Write(
+        std::string_view(gpsOut_).substr(0, static_cast<size_t>(std::max<std::int64_t>(room, 0))));
+    gpsOut_.erase(0, sent);
+    gpsPacedMs_ += static_cast<std::int64_t>(sent) * 1000 / kGpsCharsPerSecond;
+    if (gpsOut_.empty()) gpsPacedMs_ = std::max(gpsPacedMs_, nowMs);
+}
+
+}  // namespace shortmsg::modemsim
