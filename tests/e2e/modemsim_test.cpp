@@ -1,0 +1,247 @@
+// The simulated modem and GPS receiver answer as the terminal expects: each command's
+// reply, messages the terminal's own decoders read back, sentences its RMC decoder takes.
+#include <gtest/gtest.h>
+
+#include "arguments.h"
+#include "deliver_pdu.h"
+#include "gps/rmc.h"
+#include "gps/rmc_sentence.h"
+#include "modem.h"
+#include "nmea.h"
+#include "pdu/alphabet.h"
+#include "pdu/decoder.h"
+#include "pdu/encoder.h"
+
+namespace shortmsg::modemsim {
+namespace {
+
+struct ReplyCase {
+    const char* command;
+    const char* reply;
+};
+
+void PrintTo(const ReplyCase& c, std::ostream* os) {
+    *os << c.command;
+}
+
+class CommandReplies : public ::testing::TestWithParam<ReplyCase> {};
+
+TEST_P(CommandReplies, AreTheModemsWords) {
+    Modem modem;
+    EXPECT_EQ(modem.Receive(std::string(GetParam().command) + "\r\n"), GetParam().reply)
+        << GetParam().command;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandReplies,
+    ::testing::Values(
+        ReplyCase{"AT", "\r\nOK\r\n"}, ReplyCase{"ATZ", "\r\nOK\r\n"},
+        ReplyCase{"AT+CMEE=2", "\r\nOK\r\n"},
+        ReplyCase{"AT+CSMS?", "\r\n+CSMS: 0,001,001,001\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+CPMS?", "\r\n+CPMS: \"SM\",0,30,\"SM\",0,30,\"SM\",0,30\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+CNMI=1,1,0,0,0", "\r\nOK\r\n"}, ReplyCase{"AT+CNMI=1,1,0,1,0", "\r\nOK\r\n"},
+        ReplyCase{"AT+CPBS=\"SM\"", "\r\nOK\r\n"},
+        ReplyCase{"AT+CPBS?", "\r\n+CPBS: \"SM\",3,250\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+CPBR=?", "\r\n+CPBR:(1-250),40,18\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+CPBR=2", "\r\n+CPBR: 2,\"07700900456\",129,\"Bob\"\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+CPBR=4,9", "\r\nOK\r\n"},
+        ReplyCase{"AT+CPBR=3,1", "\r\n+CME ERROR: invalid index\r\n"},
+        ReplyCase{"AT+CMGR=1", "\r\n+CMS ERROR: 321\r\n"},  // nothing stored
+        ReplyCase{"AT+CMGR=x", "\r\n+CMS ERROR: 321\r\n"}, ReplyCase{"AT+CMGD=1", "\r\nOK\r\n"},
+        ReplyCase{"AT+CMGD=99", "\r\n+CMS ERROR: 321\r\n"}, ReplyCase{"AT+CMGL=4", "\r\nOK\r\n"},
+        ReplyCase{"AT+CMGS=23", "\r\n> "}, ReplyCase{"AT+CMGS=0", "\r\n+CMS ERROR: 304\r\n"},
+        ReplyCase{"AT+SBDWT=hello", "\r\nOK\r\n"},
+        ReplyCase{"AT+SBDI", "\r\n+SBDI: 1,1,0,0,0,0\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+SBDRT", "\r\n+SBDRT:\r\n\r\n\r\nOK\r\n"},
+        ReplyCase{"ATD123", "\r\nERROR\r\n"}, ReplyCase{"at", "\r\nERROR\r\n"}));
+
+TEST(ModemLines, ArriveInPiecesAndInRuns) {
+    Modem modem;
+    EXPECT_EQ(modem.Receive("A"), "");
+    EXPECT_EQ(modem.Receive("T\r"), "\r\nOK\r\n");
+    // The LF of CR LF, an empty line (the "+CMTI:" index's stray CR), then two commands.
+    EXPECT_EQ(modem.Receive("\n\r\r\nAT\r\nATZ\r\n"), "\r\nOK\r\n\r\nOK\r\n");
+}
+
+TEST(ModemLines, InitialisedOnceThePhoneBookRangeIsAsked) {
+    Modem modem;
+    modem.Receive("AT\r\nAT+CPBS?\r\n");
+    EXPECT_FALSE(modem.Initialised());
+    modem.Receive("AT+CPBR=?\r\n");
+    EXPECT_TRUE(modem.Initialised());
+}
+
+TEST(ModemSend, TakesTheBodyAfterThePromptUpToCtrlZ) {
+    Modem modem;
+    EXPECT_EQ(modem.Receive("AT+CMGS=20\r\n"), "\r\n> ");
+    // The body written in two pieces, with the line end the terminal puts after Ctrl-Z.
+    EXPECT_EQ(modem.Receive("0011000C9144770009103200"), "");
+    EXPECT_EQ(modem.Receive("00AA05E8329BFD06\x1A\r\n"), "\r\n+CMGS: 1\r\n\r\nOK\r\n");
+    const auto log = modem.TakeLog();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[2], "<- 0011000C914477000910320000AA05E8329BFD06^Z (message \"hello\")");
+    // The next command is a command again; references count up.
+    EXPECT_EQ(modem.Receive("AT+CMGS=20\r\n"), "\r\n> ");
+    EXPECT_EQ(modem.Receive("00\x1A"), "\r\n+CMGS: 2\r\n\r\nOK\r\n");
+}
+
+TEST(ModemSend, EscapeCancelsTheMessage) {
+    Modem modem;
+    modem.Receive("AT+CMGS=20\r\n");
+    EXPECT_EQ(modem.Receive("0011\x1B"), "\r\nOK\r\n");
+    EXPECT_EQ(modem.Receive("AT\r\n"), "\r\nOK\r\n");
+}
+
+TEST(ModemMessages, AnAnnouncedMessageIsStoredAndReadBack) {
+    Modem modem;
+    const DateTime stamp = FromCivil({2021, 1, 8, 14, 0, 0});
+    EXPECT_EQ(modem.Announce(stamp), "\r\n+CMTI: \"SM\",1\r\n");
+    EXPECT_EQ(modem.Announce(stamp), "\r\n+CMTI: \"SM\",2\r\n");
+    EXPECT_EQ(modem.Receive("AT+CPMS?\r\n"),
+              "\r\n+CPMS: \"SM\",2,30,\"SM\",2,30,\"SM\",2,30\r\n\r\nOK\r\n");
+
+    const std::string read = modem.Receive("AT+CMGR=1\r\n");
+    ASSERT_TRUE(read.starts_with("\r\n+CMGR: 0,,")) << read;
+    const size_t pduStart = read.find("\r\n", 2) + 2;
+    const std::string pdu = read.substr(pduStart, read.find("\r\n", pduStart) - pduStart);
+    const auto decoded = DecodeReceivedPDU(pdu);
+    ASSERT_TRUE(decoded.ok()) << decoded.error();
+    EXPECT_EQ(decoded->type, PduType::Deliver);
+    EXPECT_EQ(ConvertGSMToText(decoded->gsmText), "Hello from the simulator");
+    EXPECT_EQ(decoded->PDU_SenderAddress, "447700900123");
+    EXPECT_EQ(FormatTimeStamp(decoded->PDU_TimeStamp), "21/01/08/ 14:00:00 GMT: 00");
+    // Read once, it is no longer unread.
+    EXPECT_TRUE(modem.Receive("AT+CMGR=1\r\n").starts_with("\r\n+CMGR: 1,,"));
+
+    // Deleted, it is gone from the count and the list.
+    modem.Receive("AT+CMGD=1\r\n");
+    EXPECT_EQ(modem.Receive("AT+CMGR=1\r\n"), "\r\n+CMS ERROR: 321\r\n");
+    const std::string list = modem.Receive("AT+CMGL=4\r\n");
+    EXPECT_TRUE(list.starts_with("\r\n+CMGL: 2,0,,")) << list;
+    EXPECT_TRUE(list.ends_with("\r\n\r\nOK\r\n")) << list;
+}
+
+TEST(ModemMessages, TheSecondMessageIsAPositionQuery) {
+    Modem modem;
+    modem.Announce(DateTime{});
+    modem.Announce(DateTime{});
+    const auto& slots = modem.Store().Slots();
+    ASSERT_EQ(slots.size(), 2u);
+    const auto decoded = DecodeReceivedPDU(slots.at(2).pdu.hex);
+    ASSERT_TRUE(decoded.ok());
+    EXPECT_EQ(ConvertGSMToText(decoded->gsmText), "GPSquery:1");
+}
+
+TEST(ModemMessages, AFullStoreAnnouncesNothing) {
+    Modem modem;
+    for (int i = 0; i < kStoreCapacity; ++i) ASSERT_FALSE(modem.Announce(DateTime{}).empty());
+    EXPECT_EQ(modem.Announce(DateTime{}), "");
+}
+
+struct PduCase {
+    const char* sender;
+    std::string text;
+};
+
+void PrintTo(const PduCase& c, std::ostream* os) {
+    *os << c.sender << " " << c.text.size();
+}
+
+class DeliverPdus : public ::testing::TestWithParam<PduCase> {};
+
+TEST_P(DeliverPdus, DecodeToWhatWasStored) {
+    const DeliverPdu pdu = BuildDeliverPdu(GetParam().sender, GetParam().text, DateTime{});
+    const auto decoded = DecodeReceivedPDU(pdu.hex);
+    ASSERT_TRUE(decoded.ok()) << decoded.error();
+    EXPECT_EQ(ConvertGSMToText(decoded->gsmText), GetParam().text);
+    EXPECT_EQ(decoded->PDU_SenderAddress, GetParam().sender);
+    // The length "+CMGR:" gives counts the message without its service-centre part.
+    EXPECT_EQ(pdu.tpduOctets, TpduLength(pdu.hex));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, DeliverPdus,
+    ::testing::Values(PduCase{"447700900123", "Hello from the simulator"},
+                      PduCase{"12345", "odd digits"}, PduCase{"447700900456", ""},
+                      // Seven, eight and nine septets: the packing's group boundary.
+                      PduCase{"1", "1234567"}, PduCase{"1", "12345678"}, PduCase{"1", "123456789"},
+                      PduCase{"1", std::string(160, 'x')},
+                      PduCase{"1",
+                              "Gr\xFC\xDF"
+                              "e @ \xA3"}));
+
+// ---- GPS ----
+
+TEST(GpsSentences, CarryTheirChecksums) {
+    // The XOR of everything between "$" and "*".
+    EXPECT_EQ(Sentence("GPGSA,A,3"), "$GPGSA,A,3*30\r\n");
+    EXPECT_EQ(Sentence(""), "$*00\r\n");
+}
+
+TEST(GpsSentences, TheTerminalTakesTheRmcOutOfASet) {
+    const CivilTime utc{2026, 12, 6, 14, 8, 17};
+    const std::string set = SentenceSet(TrackAt(0), utc);
+    const auto rmc = TakeRmcSentence(set);
+    ASSERT_TRUE(rmc.has_value());
+    EXPECT_EQ(*rmc, "GPRMC,140817.00,A,5128.6740,N,00000.0900,W,2.9,45.0,061226,,,A*7E");
+    GpsFixState fix;
+    DecodeGPRMC(*rmc, fix);
+    EXPECT_TRUE(fix.GPS_FixValid);
+    EXPECT_NEAR(fix.GPS_Latitude, 51.4779, 1e-6);
+    EXPECT_NEAR(fix.GPS_Longitude, -0.0015, 1e-6);
+}
+
+TEST(GpsSentences, TheUnitMovesSlowlyNorthEast) {
+    const CivilTime utc{2026, 12, 6, 14, 8, 17};
+    GpsFixState fix;
+    DecodeGPRMC(RmcSentence(TrackAt(0), utc).substr(1), fix);
+    fix.GPS_RefLatitude = fix.GPS_Latitude;
+    fix.GPS_RefLongitude = fix.GPS_Longitude;
+    DecodeGPRMC(RmcSentence(TrackAt(100), utc).substr(1), fix);
+    EXPECT_GT(fix.GPS_Latitude, fix.GPS_RefLatitude);
+    EXPECT_GT(fix.GPS_Longitude, fix.GPS_RefLongitude);
+    // 1.5 m/s for 100 s: 0.15 km, which a "GPSquery:0,0.1," threshold notices.
+    ASSERT_TRUE(ComputeDistanceMoved(fix));
+    EXPECT_NEAR(fix.GPS_DistanceMoved, 0.15, 0.01);
+}
+
+TEST(GpsSentences, MinutesNeverReachSixty) {
+    Fix fix;
+    fix.latitude = 51.99999999;
+    fix.longitude = -0.99999999;
+    const std::string rmc = RmcSentence(fix, CivilTime{});
+    EXPECT_NE(rmc.find(",5200.0000,N,00100.0000,W,"), std::string::npos) << rmc;
+}
+
+// ---- Command line ----
+
+TEST(SimulatorArguments, TakeThePortsFolderAndTimes) {
+    std::string error;
+    const auto parsed = ParseArguments(
+        {"--ports", "/tmp/p", "--seconds", "12.5", "--every", "0", "--first", "1"}, error);
+    ASSERT_TRUE(parsed.has_value()) << error;
+    EXPECT_EQ(parsed->ports, "/tmp/p");
+    EXPECT_DOUBLE_EQ(parsed->seconds, 12.5);
+    EXPECT_DOUBLE_EQ(parsed->every, 0);
+    EXPECT_DOUBLE_EQ(parsed->first, 1);
+}
+
+TEST(SimulatorArguments, RefuseWhatTheyDoNotKnow) {
+    const std::vector<std::vector<std::string>> refused = {
+        {},                                       // no ports folder
+        {"--seconds", "5"},                       //
+        {"--ports"},                              // a value missing
+        {"--ports", "/tmp/p", "--seconds"},       //
+        {"--ports", "/tmp/p", "--seconds", "x"},  // not a number
+        {"--ports", "/tmp/p", "--every", "-1"},   // negative
+        {"--ports", "/tmp/p", "--baud", "4800"},  // unknown option
+        {"/tmp/p"}};
+    for (const auto& args : refused) {
+        std::string error;
+        EXPECT_FALSE(ParseArguments(args, error).has_value());
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+}  // namespace
+}  // namespace shortmsg::modemsim

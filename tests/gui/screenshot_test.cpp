@@ -1,0 +1,54 @@
+// Both windows drawn on a real X display (Xvfb): their pictures are not empty, and are
+// kept in the build folder to be looked at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <set>
+
+#include "gui_rig.h"
+
+namespace shortmsg::testing {
+namespace {
+
+// Distinct colours in the picture, up to `enough`.
+size_t Colours(const QImage& image, size_t enough) {
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height() && colours.size() < enough; y += 3) {
+        for (int x = 0; x < image.width() && colours.size() < enough; x += 3) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours.size();
+}
+
+void ExpectDrawn(QWidget& window, const QString& name) {
+    ASSERT_TRUE(window.isVisible()) << name.toStdString();
+    const QImage image = window.grab().toImage();
+    ASSERT_FALSE(image.isNull()) << name.toStdString();
+    EXPECT_GE(image.width(), 400) << name.toStdString();
+    EXPECT_GE(image.height(), 300) << name.toStdString();
+    // Text, frames, buttons and the lamps: far more than a blank window's few colours.
+    EXPECT_GE(Colours(image, 40), 40u) << name.toStdString();
+    QDir().mkpath(SHORTMSG_SCREENSHOT_DIR);
+    image.save(QStringLiteral(SHORTMSG_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+}
+
+TEST(Screenshots, BothWindowsAreDrawn) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    GuiRig rig;
+    rig.Sms().MTDisplayWindow.SetText("Hello from the simulator");
+    rig.Sms().MTDisplayWindow.SetBackColor(kGreen);
+    rig.Sms().MO_Supported.SetFillColor(kGreen);
+    rig.Run(100);
+    ExpectDrawn(rig.MainWindow(), QStringLiteral("main-window"));
+
+    rig.Sms().SerialPortSettings.Press();
+    rig.Options().DebugWindow.SetText("\r\nOK\r\n\r\n+CSMS: 0,001,001,001\r\n");
+    rig.Run(100);
+    ExpectDrawn(rig.OptionsWindow(), QStringLiteral("options-window"));
+}
+
+}  // namespace
+}  // namespace shortmsg::testing
