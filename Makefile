@@ -19,7 +19,7 @@ build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build
-	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -j$(JOBS)
 
 run: build
 	@scripts/run-demo.sh $(BUILD)
