@@ -64,6 +64,9 @@ void ResetModem(SMS& sms) {
     }
     sms.TxCommandStart = 1;
     sms.TxCommandEnd = InStr(1, sms.TxModemBuffer, at::kLineEnd);
+    // No "AT+CMGS=" is left in the queue, so no ">" prompt is expected any more: a ">" in
+    // later modem text (a phone-book name cut at a chunk's end) is not taken for one.
+    sms.LookForSendMessagePrompt = false;
 }
 
 }  // namespace

@@ -96,6 +96,32 @@ TEST(EncoderLimits, RefusesNumbersTheLengthOctetCannotHold) {
     EXPECT_TRUE(EncodeSubmitPDU("hi", "12345", ignored));
 }
 
+TEST(EncoderLimits, RefusesAddressesThatAreNotDigits) {
+    struct Case {
+        std::string destination, sca;
+        std::string_view error;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"447700900123", "447700900000", {}},
+        {"A100B", "447700900000", {}},  // "*100#" as ConvertDialedDigits gives it
+        {"44 7700 900123", "447700900000", codec_errors::kDestinationNotDigits},
+        {"0800-123", "447700900000", codec_errors::kDestinationNotDigits},
+        {"4477C0", "447700900000", codec_errors::kDestinationNotDigits},
+        {"a100b", "447700900000", codec_errors::kDestinationNotDigits},
+        {"447700900123", "+447700900000", codec_errors::kServiceCenterNotDigits},
+        {"447700900123", "4477A0", codec_errors::kServiceCenterNotDigits},
+    };
+    for (const auto& c : cases) {
+        const auto pdu = EncodeSubmitPDU("hi", c.destination, WithSca(c.sca));
+        EXPECT_EQ(pdu ? std::string_view{} : std::string_view(pdu.error()), c.error)
+            << c.destination << " / " << c.sca;
+    }
+    // A typed centre that is not sent (the phone's own is used) is not checked.
+    SubmitSettings phoneCentre = WithSca("+447700900000");
+    phoneCentre.UseSCAinPhone = true;
+    EXPECT_TRUE(EncodeSubmitPDU("hi", "447700900123", phoneCentre));
+}
+
 // The length after "AT+CMGS=": the whole PDU, or the TPDU alone for modems that count as
 // 3GPP TS 27.005 says.
 struct LengthCase {

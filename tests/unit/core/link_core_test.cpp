@@ -53,6 +53,23 @@ TEST(DroppedMessage, IsReportedAsNotSent) {
     }
 }
 
+// The reset drops a queued "AT+CMGS=": a ">" that comes later (here inside a phone-book
+// name cut at the end of a chunk) is no prompt, and the line is read whole next tick.
+TEST(Sanity, AResetStopsWaitingForThePromptOfADroppedMessage) {
+    TerminalRig rig;
+    SMS& sms = rig.Start();
+    sms.QueueSmsSubmit("0011000C914477000910320000AA05E8329BFD06");
+    sms.SanityTimer_Timer();
+    rig.TakeWrites();
+    rig.ModemSays("\r\n+CPBR: 2,\"1234\",129,\"<Bob>");
+    rig.Tick();
+    EXPECT_FALSE(sms.PromptReceived);
+    rig.ModemSays("\"\r\n");
+    rig.Tick();
+    ASSERT_EQ(sms.PhoneBook.ListCount(), 1);  // cut at its LF, the line keeps its CR
+    EXPECT_EQ(sms.PhoneBook.Items()[0], "\"<Bob>\"\r");
+}
+
 TEST(ServiceLoop, TextWithoutLineEndsStaysWithinTheBufferBound) {
     TerminalRig rig;
     SMS& sms = rig.Start();
