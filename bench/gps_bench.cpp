@@ -2,10 +2,9 @@
 // GSA and RMC sentences, distance tracking on, no report due.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 
-#include "platform/services.h"
+#include "bench_services.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
@@ -41,46 +40,10 @@ class ReceiverPort : public SerialPort {
     bool open_ = false;
 };
 
-class IdleTimers : public TimerService {
-  public:
-    void Restart(Timer&) override {}
-    void Stop(Timer&) override {}
-};
-
-class FixedClock : public Clock {
-  public:
-    DateTime Now() override { return {}; }
-    std::int64_t MonotonicMs() override {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-};
-
-class SilentBox : public MessageBox {
-  public:
-    void Show(const std::string&) override {}
-};
-
-class NoEnd : public ProgramEnd {
-  public:
-    void End() override {}
-};
-
-class NoFiles : public TextFiles {
-  public:
-    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
-    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
-};
-
 void gps_tick(benchmark::State& state) {
     ReceiverPort modem, receiver;
-    IdleTimers timers;
-    FixedClock clock;
-    SilentBox box;
-    NoEnd end;
-    NoFiles files;
-    Terminal app(Services{modem, receiver, timers, clock, box, end, files});
+    bench::QuietServices quiet;
+    Terminal app(quiet.For(modem, receiver));
     app.Start();
     receiver.Open();
     GpsTracker& gps = app.Gps();

@@ -8,12 +8,11 @@
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include "platform/services.h"
+#include "bench_services.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
@@ -65,46 +64,12 @@ class ReplayPort : public SerialPort {
     long writes_ = 0;
 };
 
-class IdleTimers : public TimerService {
-  public:
-    void Restart(Timer&) override {}
-    void Stop(Timer&) override {}
-};
-
-class FixedClock : public Clock {
-  public:
-    DateTime Now() override { return {}; }
-    std::int64_t MonotonicMs() override {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-};
-
-class SilentBox : public MessageBox {
-  public:
-    void Show(const std::string&) override {}
-};
-class NoEnd : public ProgramEnd {
-  public:
-    void End() override {}
-};
-class NoFiles : public TextFiles {
-  public:
-    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
-    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
-};
-
 struct Rig {
     explicit Rig(std::string data) : modem(std::move(data)), gps({}) { terminal.Start(); }
     ReplayPort modem;
     ReplayPort gps;
-    IdleTimers timers;
-    FixedClock clock;
-    SilentBox box;
-    NoEnd end;
-    NoFiles files;
-    Terminal terminal{Services{modem, gps, timers, clock, box, end, files}};
+    bench::QuietServices quiet;
+    Terminal terminal{quiet.For(modem, gps)};
 };
 
 long PeakRssKib() {

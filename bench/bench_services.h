@@ -1,0 +1,57 @@
+#pragma once
+// The platform services a benchmark's terminal needs besides its ports: timers that never
+// fire (the benchmark calls the handlers itself), a steady clock, and a message box,
+// program end and files that do nothing.
+#include <chrono>
+#include <string>
+
+#include "platform/services.h"
+
+namespace shortmsg::bench {
+
+class IdleTimers : public TimerService {
+  public:
+    void Restart(Timer&) override {}
+    void Stop(Timer&) override {}
+};
+
+class SteadyClock : public Clock {
+  public:
+    DateTime Now() override { return {}; }
+    std::int64_t MonotonicMs() override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+};
+
+class SilentBox : public MessageBox {
+  public:
+    void Show(const std::string&) override {}
+};
+
+class NoEnd : public ProgramEnd {
+  public:
+    void End() override {}
+};
+
+class NoFiles : public TextFiles {
+  public:
+    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
+    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
+};
+
+// A terminal on the given ports with the services above.
+struct QuietServices {
+    IdleTimers timers;
+    SteadyClock clock;
+    SilentBox box;
+    NoEnd end;
+    NoFiles files;
+
+    Services For(SerialPort& modem, SerialPort& gps) {
+        return Services{modem, gps, timers, clock, box, end, files};
+    }
+};
+
+}  // namespace shortmsg::bench
