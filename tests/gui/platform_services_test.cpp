@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
 #include <thread>
 
 #include "platform/qt/qt_clock.h"
@@ -63,6 +64,15 @@ class PtyPortTest : public ::testing::Test {
     void FarEndWrites(std::string_view bytes) {
         ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
+    // COM7 at the modem's settings, opened.
+    std::unique_ptr<QtSerialPort> OpenCom7() {
+        auto port = std::make_unique<QtSerialPort>(folder_);
+        port->SetCommPort("7");
+        port->SetSettings("19200,N,8,1");
+        port->Open();
+        return port;
+    }
+
     fs::path folder_;
     std::string device_;
     int master_ = -1;
@@ -70,10 +80,9 @@ class PtyPortTest : public ::testing::Test {
 };
 
 TEST_F(PtyPortTest, ThePortNumberOpensTheLinkedDevice) {
-    QtSerialPort port(folder_);
-    port.SetCommPort("7");
-    port.SetSettings("19200,N,8,1");
-    ASSERT_TRUE(port.Open());
+    auto opened = OpenCom7();
+    ASSERT_TRUE(opened->PortOpen());
+    QtSerialPort& port = *opened;
     EXPECT_TRUE(port.PortOpen());
     EXPECT_EQ(port.Device(), fs::canonical(device_).string());
     termios line{};
@@ -82,10 +91,9 @@ TEST_F(PtyPortTest, ThePortNumberOpensTheLinkedDevice) {
 }
 
 TEST_F(PtyPortTest, BytesGoOutExactlyAndComeInWhole) {
-    QtSerialPort port(folder_);
-    port.SetCommPort("7");
-    port.SetSettings("19200,N,8,1");
-    ASSERT_TRUE(port.Open());
+    auto opened = OpenCom7();
+    ASSERT_TRUE(opened->PortOpen());
+    QtSerialPort& port = *opened;
     const std::string body = std::string("0011000C914477\x1A\r\n", 18);
     port.Output("AT\r\n");
     port.Output(body);
@@ -100,10 +108,9 @@ TEST_F(PtyPortTest, BytesGoOutExactlyAndComeInWhole) {
 }
 
 TEST_F(PtyPortTest, WaitingForNothingEndsAfterTheTime) {
-    QtSerialPort port(folder_);
-    port.SetCommPort("7");
-    port.SetSettings("19200,N,8,1");
-    ASSERT_TRUE(port.Open());
+    auto opened = OpenCom7();
+    ASSERT_TRUE(opened->PortOpen());
+    QtSerialPort& port = *opened;
     QElapsedTimer elapsed;
     elapsed.start();
     EXPECT_FALSE(port.WaitForInput(150));
@@ -112,10 +119,9 @@ TEST_F(PtyPortTest, WaitingForNothingEndsAfterTheTime) {
 }
 
 TEST_F(PtyPortTest, DiscardDropsWhatWaits) {
-    QtSerialPort port(folder_);
-    port.SetCommPort("7");
-    port.SetSettings("19200,N,8,1");
-    ASSERT_TRUE(port.Open());
+    auto opened = OpenCom7();
+    ASSERT_TRUE(opened->PortOpen());
+    QtSerialPort& port = *opened;
     FarEndWrites("stale input");
     Pump(50);
     port.DiscardInput();
@@ -141,10 +147,9 @@ TEST_F(PtyPortTest, AClosedPortDropsWritesAndReadsNothing) {
 }
 
 TEST_F(PtyPortTest, ADeviceThatGoesAwayClosesThePort) {
-    QtSerialPort port(folder_);
-    port.SetCommPort("7");
-    port.SetSettings("19200,N,8,1");
-    ASSERT_TRUE(port.Open());
+    auto opened = OpenCom7();
+    ASSERT_TRUE(opened->PortOpen());
+    QtSerialPort& port = *opened;
     ::close(slave_);
     slave_ = -1;
     ::close(master_);
