@@ -1,13 +1,13 @@
 #include "link/port_designation.h"
 
 #include "link/text.h"
+#include "platform/port_map.h"
 
 namespace shortmsg {
 
-std::optional<std::string> PortDesignation(std::string_view text) {
-    if (const auto number = WholeNumber(text)) return std::to_string(*number);
-    if (!text.empty() && text.front() == '/') return std::string(text);
-    return std::nullopt;
+std::string PortDesignation(std::string_view text) {
+    if (const auto number = WholeNumber(text)) return PortName(std::to_string(*number));
+    return PortName(text);
 }
 
 }  // namespace shortmsg

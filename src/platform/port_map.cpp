@@ -7,15 +7,22 @@
 namespace shortmsg {
 namespace {
 
-// A port number: decimal digits only, 1 or more.
-bool ParsePortNumber(std::string_view text, long& number) {
-    if (text.empty()) return false;
-    const char* end = text.data() + text.size();
-    const auto [at, ec] = std::from_chars(text.data(), end, number);
-    return ec == std::errc() && at == end && number >= 1;
+bool AllDigits(std::string_view text) {
+    for (const char c : text) {
+        if (c < '0' || c > '9') return false;
+    }
+    return !text.empty();
 }
 
 }  // namespace
+
+std::string PortName(std::string_view commPort) {
+    if (!commPort.empty() && commPort.front() == '/') return std::string(commPort);
+    if (!AllDigits(commPort)) return {};
+    const size_t first = commPort.find_first_not_of('0');
+    if (first == std::string_view::npos) return {};  // port 0
+    return std::string(commPort.substr(first));
+}
 
 std::filesystem::path PortMapFolderFor(const char* xdgConfigHome, const char* home) {
     if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
@@ -32,10 +39,12 @@ std::filesystem::path DefaultPortMapFolder() {
 }
 
 std::string PortDevice(std::string_view commPort, const std::filesystem::path& folder) {
-    if (!commPort.empty() && commPort.front() == '/') return std::string(commPort);
+    const std::string name = PortName(commPort);
+    if (name.empty() || name.front() == '/') return name;
     long number = 0;
-    if (!ParsePortNumber(commPort, number)) return {};
-    const std::filesystem::path link = folder / ("COM" + std::to_string(number));
+    const auto parsed = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (parsed.ec != std::errc()) return {};  // more digits than a port number holds
+    const std::filesystem::path link = folder / ("COM" + name);
     std::error_code ec;
     // A dangling link still names the port: opening it fails as the device is absent.
     if (std::filesystem::is_symlink(link, ec) || std::filesystem::exists(link, ec)) {

@@ -14,6 +14,11 @@ namespace shortmsg {
 std::filesystem::path PortMapFolderFor(const char* xdgConfigHome, const char* home);
 std::filesystem::path DefaultPortMapFolder();
 
+// The name a port is known by: a port number's decimal text without leading zeros
+// ("03" -> "3"), or a device path as it stands; "" for text that names no port (empty, 0,
+// a sign, blanks, other text, a relative path).
+std::string PortName(std::string_view commPort);
+
 // The device to open for a port: "3" -> the target of <folder>/COM3 when that link (or
 // file) exists, else "/dev/ttyS2"; "/dev/ttyUSB0" -> itself. "" when the text names no
 // port (empty, 0, not a number, a relative path).

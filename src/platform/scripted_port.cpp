@@ -2,33 +2,24 @@
 
 #include <algorithm>
 
+#include "platform/port_map.h"
+
 namespace shortmsg {
 
-std::string PortKey(std::string_view commPort) {
-    if (!commPort.empty() && commPort.front() == '/') return std::string(commPort);
-    if (commPort.empty() || !std::all_of(commPort.begin(), commPort.end(),
-                                         [](char c) { return c >= '0' && c <= '9'; })) {
-        return {};
-    }
-    const size_t first = commPort.find_first_not_of('0');
-    if (first == std::string_view::npos) return {};  // port 0
-    return std::string(commPort.substr(first));
-}
-
 bool PortAvailability::Present(std::string_view commPort) const {
-    const std::string key = PortKey(commPort);
+    const std::string key = PortName(commPort);
     if (key.empty()) return false;
     const auto it = present_.find(key);
     return it == present_.end() || it->second;
 }
 
 void PortAvailability::SetPresent(std::string_view commPort, bool present) {
-    const std::string key = PortKey(commPort);
+    const std::string key = PortName(commPort);
     if (key.empty()) return;
     present_[key] = present;
     if (present) return;
     for (ScriptedPort* port : ports_) {
-        if (PortKey(port->CommPort()) == key) port->Vanished();
+        if (PortName(port->CommPort()) == key) port->Vanished();
     }
 }
 

@@ -38,10 +38,6 @@ class PortAvailability {
     std::vector<ScriptedPort*> ports_;
 };
 
-// The key a port name is known by: a number's decimal text without leading zeros, or the
-// path as it stands; "" for a name that can never exist (empty, 0, other text).
-std::string PortKey(std::string_view commPort);
-
 class ScriptedPort final : public SerialPort {
   public:
     using WriteHook = std::function<void(VirtualClock::Ms at, std::string_view bytes)>;

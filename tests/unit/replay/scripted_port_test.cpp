@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/port_map.h"
 #include "platform/scripted_port.h"
 
 namespace shortmsg {
@@ -24,13 +25,13 @@ struct Line {
                       }};
 };
 
-TEST(PortKeys, NumbersLoseLeadingZerosPathsStandAndOtherNamesNeverExist) {
+TEST(PortNames, NumbersLoseLeadingZerosPathsStandAndOtherNamesNeverExist) {
     const struct {
         const char* name;
         const char* key;
     } cases[] = {{"03", "3"}, {"0", ""},  {"-1", ""},
                  {" 1", ""},  {"1a", ""}, {"/dev/ttyUSB0", "/dev/ttyUSB0"}};
-    for (const auto& c : cases) EXPECT_EQ(PortKey(c.name), c.key) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(PortName(c.name), c.key) << c.name;
 }
 
 TEST(ScriptedPortInput, BytesWaitWhileClosedAndAreLostWhenThePortGoesAway) {
