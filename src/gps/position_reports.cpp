@@ -4,31 +4,12 @@
 
 #include "gps/gps_tracker.h"
 #include "gps/report_queue.h"
-#include "pdu/alphabet.h"
-#include "pdu/dialled.h"
-#include "pdu/encoder.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
-namespace {
-
-SubmitSettings SubmitSettingsOf(const OptionsForm& options) {
-    return SubmitSettings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
-                          options.ServiceCenterAddress.Text()};
-}
-
-}  // namespace
 
 void GpsTracker::QueueGPSReportSMS(const std::string& destination, const std::string& text) {
-    SMS& sms = app_.Sms();
-    std::string pdu;
-    std::string error;
-    if (!EncodeSubmitPDUInto(ConvertTextToGSM(text), ConvertDialedDigits(destination),
-                             SubmitSettingsOf(app_.Options()), pdu, error)) {
-        sms.ReportError(error);
-        return;
-    }
-    sms.QueueSmsSubmit(pdu);
+    app_.Sms().QueueTextMessage(text, destination);
 }
 
 void GpsTracker::QueueGPSReportSBM(const std::string& text) {

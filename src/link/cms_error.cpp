@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "link/messages.h"
-#include "link/text.h"
+#include "link/reply_fields.h"
 #include "ui/sms.h"
 
 namespace shortmsg {
@@ -42,7 +42,7 @@ constexpr std::array<CmsWords, 18> kCmsErrors = {{
 void SMS::ShowCmsError(const std::string& code) {
     std::string message(texts::kCmsErrorPrefix);
     std::string_view words;
-    if (const auto number = WholeNumber(code); number && *number >= -32768 && *number <= 32767) {
+    if (const auto number = IntegerValue(code)) {
         for (const CmsWords& row : kCmsErrors) {
             if (row.code == *number) words = row.words;
         }

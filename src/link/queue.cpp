@@ -2,7 +2,10 @@
 #include <string>
 
 #include "link/at_commands.h"
+#include "pdu/alphabet.h"
+#include "pdu/dialled.h"
 #include "pdu/encoder.h"
+#include "ui/options_form.h"
 #include "ui/sms.h"
 
 namespace shortmsg {
@@ -21,6 +24,20 @@ void SMS::QueueSmsSubmit(const std::string& pdu, int length) {
     LookForSendMessagePrompt = true;
     QueueCommand(at::kIndicationsNoReports);
     QueueCommand(at::kStorageQuery);
+}
+
+bool SMS::QueueTextMessage(std::string_view text, std::string_view destination) {
+    const OptionsForm& options = Options();
+    const SubmitSettings settings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
+                                  options.ServiceCenterAddress.Text()};
+    const auto pdu =
+        EncodeSubmitPDU(ConvertTextToGSM(text), ConvertDialedDigits(destination), settings);
+    if (!pdu) {
+        ReportError(pdu.error());
+        return false;
+    }
+    QueueSmsSubmit(*pdu);
+    return true;
 }
 
 void SMS::QueueSbdMessage(std::string_view text) {

@@ -24,26 +24,24 @@ void AddQuickMessages(SMS& sms) {
     for (std::string_view message : kQuickMessages) sms.QuickSMS_Combo1.AddItem(message);
 }
 
-// Opens the modem port on the port box's number; shows the not-available box on failure.
-bool OpenModemPort(SMS& sms) {
-    const std::string& portText = sms.Options().RadioSerialPortNumber.Text();
-    const auto port = PortDesignation(portText);
-    if (port) {
-        sms.MSComm1.SetCommPort(*port);
-        sms.MSComm1.SetSettings(std::string(at::kModemPortSettings));
-        if (sms.MSComm1.Open()) return true;
+}  // namespace
+
+bool SMS::OpenModemPort() {
+    const std::string& portText = Options().RadioSerialPortNumber.Text();
+    if (const std::string port = PortDesignation(portText); !port.empty()) {
+        MSComm1.SetCommPort(port);
+        MSComm1.SetSettings(std::string(at::kModemPortSettings));
+        if (MSComm1.Open()) return true;
     }
-    sms.App().services.messageBox.Show(texts::PortNotAvailable(portText));
+    app_.services.messageBox.Show(texts::PortNotAvailable(portText));
     return false;
 }
-
-}  // namespace
 
 void SMS::Form_Load() {
     QuitButton.SetEnabled(true);
     MSComm1.SetInputLen(0);
     if (MSComm1.PortOpen()) MSComm1.Close();
-    if (!OpenModemPort(*this)) {
+    if (!OpenModemPort()) {
         // The terminal still comes up whole, so that it recovers at once when the port is
         // fixed in the options window: the canned texts are there, the sanity check runs
         // every 20 s once started, and the queue's bookkeeping points before its start so

@@ -32,8 +32,4 @@ std::optional<long> WholeNumber(std::string_view text) {
     return value;
 }
 
-long WholeNumberOr0(std::string_view text) {
-    return WholeNumber(text).value_or(0);
-}
-
 }  // namespace shortmsg

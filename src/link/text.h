@@ -17,7 +17,5 @@ std::string Mid(std::string_view text, long start);
 // A whole number, with blanks, tabs, CR and LF around it ignored; nullopt for anything else
 // (empty text, other characters, or a value outside the range of `long`).
 std::optional<long> WholeNumber(std::string_view text);
-// The whole number, or 0 when the text is not one.
-long WholeNumberOr0(std::string_view text);
 
 }  // namespace shortmsg

@@ -4,7 +4,6 @@
 
 #include "link/at_commands.h"
 #include "link/messages.h"
-#include "link/port_designation.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
@@ -14,19 +13,6 @@ namespace {
 // leaves room for fewer characters.
 constexpr int kMessageLengthPhoneSca = 82;
 constexpr int kMessageLengthOwnSca = 70;
-
-// Opens the modem port on the port box's number (or device); the not-available box when it
-// cannot be opened.
-void ReopenModemPort(OptionsForm& options, SerialPort& port) {
-    if (port.PortOpen()) port.Close();
-    const std::string& portText = options.RadioSerialPortNumber.Text();
-    if (const auto designation = PortDesignation(portText)) {
-        port.SetCommPort(*designation);
-        port.SetSettings(std::string(at::kModemPortSettings));
-        if (port.Open()) return;
-    }
-    options.App().services.messageBox.Show(texts::PortNotAvailable(portText));
-}
 
 }  // namespace
 
@@ -82,7 +68,8 @@ void OptionsForm::BackToMainButton_Click() {
     }
     if (!SerialPortNumberChanged) return;
     SerialPortNumberChanged = false;
-    ReopenModemPort(*this, sms.MSComm1);
+    if (sms.MSComm1.PortOpen()) sms.MSComm1.Close();
+    sms.OpenModemPort();
 }
 
 }  // namespace shortmsg

@@ -3,9 +3,6 @@
 #include <string>
 
 #include "link/messages.h"
-#include "pdu/alphabet.h"
-#include "pdu/dialled.h"
-#include "pdu/encoder.h"
 #include "ui/command_plans.h"
 #include "ui/terminal.h"
 
@@ -34,16 +31,9 @@ void SendSms(SMS& sms) {
     for (std::string_view text : failed) sms.ReportError(text);
     if (!failed.empty()) return;
 
-    const SubmitSettings settings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
-                                  options.ServiceCenterAddress.Text()};
-    const auto pdu = EncodeSubmitPDU(ConvertTextToGSM(sms.SMinputWindow.Text()),
-                                     ConvertDialedDigits(sms.SendToAddress.Text()), settings);
-    if (!pdu) {
-        sms.ReportError(pdu.error());
-        return;
+    if (sms.QueueTextMessage(sms.SMinputWindow.Text(), sms.SendToAddress.Text())) {
+        sms.SendButton.SetEnabled(false);
     }
-    sms.QueueSmsSubmit(*pdu);
-    sms.SendButton.SetEnabled(false);
 }
 
 }  // namespace

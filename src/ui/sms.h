@@ -52,6 +52,9 @@ class SMS : public Form, public LinkState {
     void ResponseTimeOutTimer_Timer();
     void ShowCmsError(const std::string& code);
     void QuitButton_Click();
+    // Opens the modem port on the port box's number (or device); the not-available message
+    // box when it cannot be opened. Used by start-up and by "Back to Main".
+    bool OpenModemPort();
 
     // Operator commands (ui/).
     void SendButton_Click();
@@ -86,6 +89,10 @@ class SMS : public Form, public LinkState {
     void QueueSmsSubmit(const std::string& pdu);
     // The same with the given length after "AT+CMGS=".
     void QueueSmsSubmit(const std::string& pdu, int length);
+    // Encodes the text for the destination with the options window's settings and queues
+    // it as above; a message the encoder refuses is shown in the error box instead, and
+    // false returned.
+    bool QueueTextMessage(std::string_view text, std::string_view destination);
     // Queues a short burst message: "AT+SBDWT=" with the text, then "AT+SBDI".
     void QueueSbdMessage(std::string_view text);
     // Shows a text in the blinking error box.
