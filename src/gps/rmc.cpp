@@ -5,25 +5,7 @@
 #include <cstdint>
 
 namespace shortmsg {
-namespace {
 
-constexpr double kDegreesToRadians = 0.01745329;
-constexpr double kEarthRadiusKm = 6378;
-
-// Positions of the first `wanted` commas of `text`; returns how many there are.
-std::size_t FindCommas(std::string_view text, std::size_t* commas, std::size_t wanted) {
-    std::size_t count = 0;
-    std::size_t from = 0;
-    while (count < wanted) {
-        const std::size_t comma = text.find(',', from);
-        if (comma == std::string_view::npos) break;
-        commas[count++] = comma;
-        from = comma + 1;
-    }
-    return count;
-}
-
-// A decimal number as NMEA writes it: digits with at most one ".", nothing else.
 bool ParseDecimal(std::string_view text, double& value) {
     // Up to 15 digits the number is m / 10^k with both exact doubles, so one division
     // gives the correctly rounded value, the same as std::from_chars.
@@ -56,6 +38,24 @@ bool ParseDecimal(std::string_view text, double& value) {
     const char* end = text.data() + text.size();
     const auto result = std::from_chars(text.data(), end, value, std::chars_format::fixed);
     return result.ec == std::errc() && result.ptr == end;
+}
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.01745329;
+constexpr double kEarthRadiusKm = 6378;
+
+// Positions of the first `wanted` commas of `text`; returns how many there are.
+std::size_t FindCommas(std::string_view text, std::size_t* commas, std::size_t wanted) {
+    std::size_t count = 0;
+    std::size_t from = 0;
+    while (count < wanted) {
+        const std::size_t comma = text.find(',', from);
+        if (comma == std::string_view::npos) break;
+        commas[count++] = comma;
+        from = comma + 1;
+    }
+    return count;
 }
 
 // "ddmm.mmmm" (degreeDigits = 2) or "dddmm.mmmm" (3): degrees, then minutes / 60 added.

@@ -17,6 +17,10 @@ struct GpsFixState {
     double GPS_DistanceMoved = 0;
 };
 
+// A decimal number as NMEA writes it ("4807.038", "0.03", ".5"): digits with at most one
+// ".", nothing else (no sign, blank or exponent); false for any other text.
+bool ParseDecimal(std::string_view text, double& value);
+
 // GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A
 // `sentence` is without its "$" and line end. Sets GPS_FixTime and GPS_FixValid always,
 // latitude and longitude only for a valid fix. Text that lacks the commas, has short
