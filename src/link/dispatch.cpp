@@ -35,9 +35,7 @@ void CmgsLine(SMS& sms, const std::string& line) {
 // Any other error result: shown from "ERROR" to the end of the line, and an "AT" written
 // outside the queue, whose "OK" releases the queue.
 void ErrorLine(SMS& sms, const std::string& line) {
-    sms.ErrorBlink = true;
-    sms.ErrorBlinkTicks = 0;
-    sms.ErrorMessageWindow.SetText(Mid(line, sms.MatchPos));
+    sms.ReportError(Mid(line, sms.MatchPos));
     sms.MSComm1.Output(std::string(at::kAttention).append(at::kLineEnd));
 }
 

@@ -12,22 +12,25 @@ constexpr int kSentConfirmationTicks = 8;  // shown while the count has not pass
 constexpr int kNewMessageTicks = 10;
 constexpr int kErrorBlinkTicks = 6;
 
+// Counts one tick of a running highlight; true when it has run past `lastTick` (the flag
+// and the count are then reset).
+bool HighlightEnds(bool& running, int& ticks, int lastTick) {
+    if (!running || ++ticks <= lastTick) return false;
+    ticks = 0;
+    running = false;
+    return true;
+}
+
 void RunDownSentConfirmation(SMS& sms) {
-    if (!sms.SentHighlight) return;
-    ++sms.SentHighlightTicks;
-    if (sms.SentHighlightTicks <= kSentConfirmationTicks) return;
-    sms.SentHighlightTicks = 0;
-    sms.SentHighlight = false;
+    if (!HighlightEnds(sms.SentHighlight, sms.SentHighlightTicks, kSentConfirmationTicks)) return;
     sms.SMinputWindow.SetBackColor(kWhite);
     sms.SMinputWindow.SetText(sms.SavedInputText);
 }
 
 void RunDownNewMessage(SMS& sms) {
-    if (!sms.NewMessageHighlight) return;
-    ++sms.NewMessageHighlightTicks;
-    if (sms.NewMessageHighlightTicks <= kNewMessageTicks) return;
-    sms.NewMessageHighlightTicks = 0;
-    sms.NewMessageHighlight = false;
+    if (!HighlightEnds(sms.NewMessageHighlight, sms.NewMessageHighlightTicks, kNewMessageTicks)) {
+        return;
+    }
     sms.MTDisplayWindow.SetBackColor(kWhite);
 }
 
