@@ -41,6 +41,28 @@ class NoFiles : public TextFiles {
     bool Output(const std::string&, std::string_view, std::string&) override { return true; }
 };
 
+// The part of a serial port that benchmarks never vary: naming, settings, opening, and
+// writes counted but not kept. A benchmark's port says what is waiting to be read.
+class BenchPort : public SerialPort {
+  public:
+    long Writes() const { return writes_; }
+
+    void SetCommPort(const std::string& p) override { port_ = p; }
+    const std::string& CommPort() const override { return port_; }
+    void SetSettings(const std::string& s) override { settings_ = s; }
+    const std::string& Settings() const override { return settings_; }
+    bool PortOpen() const override { return open_; }
+    bool Open() override { return open_ = true; }
+    void Close() override { open_ = false; }
+    void SetInputLen(int) override {}
+    void Output(std::string_view) override { ++writes_; }
+
+  private:
+    std::string port_, settings_;
+    bool open_ = false;
+    long writes_ = 0;
+};
+
 // A terminal on the given ports with the services above.
 struct QuietServices {
     IdleTimers timers;

@@ -19,25 +19,12 @@ const std::string kRead =
     "$GPGSV,3,1,12,01,29,257,42,03,02,030,00,0";
 
 // The receiver: the same read waiting on every tick.
-class ReceiverPort : public SerialPort {
+class ReceiverPort : public bench::BenchPort {
   public:
-    void SetCommPort(const std::string& p) override { port_ = p; }
-    const std::string& CommPort() const override { return port_; }
-    void SetSettings(const std::string& s) override { settings_ = s; }
-    const std::string& Settings() const override { return settings_; }
-    bool PortOpen() const override { return open_; }
-    bool Open() override { return open_ = true; }
-    void Close() override { open_ = false; }
-    void SetInputLen(int) override {}
     int InBufferCount() override { return static_cast<int>(kRead.size()); }
     void DiscardInput() override {}
     std::string Input() override { return kRead; }
-    void Output(std::string_view) override {}
     bool WaitForInput(int) override { return true; }
-
-  private:
-    std::string port_, settings_;
-    bool open_ = false;
 };
 
 void gps_tick(benchmark::State& state) {

@@ -27,22 +27,13 @@ std::string LoadMix() {
     return all.str();
 }
 
-// Feeds the recorded output one chunk per read, cyclically; counts writes, keeps none.
-class ReplayPort : public SerialPort {
+// Feeds the recorded output one chunk per read, cyclically.
+class ReplayPort : public bench::BenchPort {
   public:
     explicit ReplayPort(std::string data) : data_(std::move(data)) {}
     void Feed() { pending_ = true; }
-    long Writes() const { return writes_; }
     const std::string& Data() const { return data_; }
 
-    void SetCommPort(const std::string& p) override { port_ = p; }
-    const std::string& CommPort() const override { return port_; }
-    void SetSettings(const std::string& s) override { settings_ = s; }
-    const std::string& Settings() const override { return settings_; }
-    bool PortOpen() const override { return open_; }
-    bool Open() override { return open_ = true; }
-    void Close() override { open_ = false; }
-    void SetInputLen(int) override {}
     int InBufferCount() override { return pending_ ? static_cast<int>(kChunk) : 0; }
     void DiscardInput() override { pending_ = false; }
     std::string Input() override {
@@ -53,15 +44,13 @@ class ReplayPort : public SerialPort {
         if (offset_ >= data_.size()) offset_ = 0;
         return chunk;
     }
-    void Output(std::string_view) override { ++writes_; }
     // The rest of a reply arrives at once.
     bool WaitForInput(int) override { return pending_ = true; }
 
   private:
-    std::string data_, port_, settings_;
+    std::string data_;
     size_t offset_ = 0;
-    bool open_ = false, pending_ = false;
-    long writes_ = 0;
+    bool pending_ = false;
 };
 
 struct Rig {
