@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "link/at_commands.h"
 #include "modem.h"
 
 namespace shortmsg::modemsim {
@@ -15,25 +16,26 @@ struct CommandRow {
     Handler handler;
 };
 
-// First match wins: "AT+CPBR=?" comes before the entry reads "AT+CPBR=".
+// First match wins: "AT+CPBR=?" comes before the entry reads "AT+CPBR=". The commands are
+// the terminal's own (link/at_commands.h); "AT+CNMI=" takes either setting.
 constexpr std::array<CommandRow, 17> kCommands = {{
-    {"AT", Match::Exact, &Modem::Ok},
-    {"ATZ", Match::Exact, &Modem::Ok},
-    {"AT+CMEE=2", Match::Exact, &Modem::Ok},
-    {"AT+CSMS?", Match::Exact, &Modem::ServiceQuery},
-    {"AT+CPMS?", Match::Exact, &Modem::StorageQuery},
+    {at::kAttention, Match::Exact, &Modem::Ok},
+    {at::kReset, Match::Exact, &Modem::Ok},
+    {at::kVerboseErrors, Match::Exact, &Modem::Ok},
+    {at::kServiceQuery, Match::Exact, &Modem::ServiceQuery},
+    {at::kStorageQuery, Match::Exact, &Modem::StorageQuery},
     {"AT+CNMI=", Match::Prefix, &Modem::Ok},
-    {"AT+CPBS=\"SM\"", Match::Exact, &Modem::Ok},
-    {"AT+CPBS?", Match::Exact, &Modem::PhoneBookStorage},
-    {"AT+CPBR=?", Match::Exact, &Modem::PhoneBookRange},
-    {"AT+CPBR=", Match::Prefix, &Modem::PhoneBookRead},
-    {"AT+CMGR=", Match::Prefix, &Modem::ReadMessage},
-    {"AT+CMGD=", Match::Prefix, &Modem::DeleteMessage},
-    {"AT+CMGL=4", Match::Exact, &Modem::ListMessages},
-    {"AT+CMGS=", Match::Prefix, &Modem::SendMessage},
-    {"AT+SBDWT=", Match::Prefix, &Modem::Ok},
-    {"AT+SBDI", Match::Exact, &Modem::SbdExchange},
-    {"AT+SBDRT", Match::Exact, &Modem::SbdRead},
+    {at::kSelectSimPhoneBook, Match::Exact, &Modem::Ok},
+    {at::kPhoneBookQuery, Match::Exact, &Modem::PhoneBookStorage},
+    {at::kPhoneBookRange, Match::Exact, &Modem::PhoneBookRange},
+    {at::kPhoneBookRead, Match::Prefix, &Modem::PhoneBookRead},
+    {at::kReadMessage, Match::Prefix, &Modem::ReadMessage},
+    {at::kDeleteMessage, Match::Prefix, &Modem::DeleteMessage},
+    {at::kListAllMessages, Match::Exact, &Modem::ListMessages},
+    {at::kSendMessage, Match::Prefix, &Modem::SendMessage},
+    {at::kSbdWriteText, Match::Prefix, &Modem::Ok},
+    {at::kSbdExchange, Match::Exact, &Modem::SbdExchange},
+    {at::kSbdReadText, Match::Exact, &Modem::SbdRead},
 }};
 
 }  // namespace

@@ -5,13 +5,14 @@
 #include <initializer_list>
 
 #include "command_table.h"
+#include "link/at_commands.h"
 #include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 
 namespace shortmsg::modemsim {
 namespace {
 
-constexpr char kCtrlZ = '\x1A';
+using at::kCtrlZ;
 constexpr char kEscape = '\x1B';
 
 struct PhoneBookEntry {
@@ -103,7 +104,7 @@ std::string Modem::Command(const std::string& line) {
     const auto match = FindCommand(line);
     const std::string answer =
         match ? (this->*(match->handler))(match->argument) : std::string(kError);
-    if (line == "AT+CPBR=?") initialised_ = true;
+    if (line == at::kPhoneBookRange) initialised_ = true;
     log_.push_back(Join({"-> ", Printable(answer)}));
     return answer;
 }
