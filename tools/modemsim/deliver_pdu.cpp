@@ -4,21 +4,20 @@
 
 #include "pdu/alphabet.h"
 #include "pdu/dialled.h"
+#include "pdu/hex.h"
 
 namespace shortmsg::modemsim {
 namespace {
-
-std::string Hex2(unsigned value) {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", value & 0xFF);
-    return text;
-}
 
 // An international address: length octet (octets or digits), type 91, semi-octets.
 std::string Address(std::string_view digits, bool lengthInDigits) {
     const unsigned octets = static_cast<unsigned>((digits.size() + 1) / 2);
     const unsigned length = lengthInDigits ? static_cast<unsigned>(digits.size()) : octets + 1;
-    return Hex2(length) + "91" + ToSemiOctets(digits);
+    std::string address;
+    hex::AppendOctet(address, length);
+    address += "91";
+    ToSemiOctetsInto(digits, address);
+    return address;
 }
 
 // YYMMDDhhmmss and the zone 00, each pair swapped.
@@ -38,8 +37,8 @@ DeliverPdu BuildDeliverPdu(std::string_view sender, std::string_view text, DateT
     tpdu += Address(sender, true);
     tpdu += "0000";  // protocol identifier, default alphabet
     tpdu += TimeStamp(stamp);
-    tpdu += Hex2(static_cast<unsigned>(gsm.size()));
-    tpdu += PackSeptets(gsm);
+    hex::AppendOctet(tpdu, static_cast<unsigned>(gsm.size()));
+    PackSeptetsInto(gsm, tpdu);
     return {Address(kServiceCentre, false) + tpdu, static_cast<int>(tpdu.size() / 2)};
 }
 

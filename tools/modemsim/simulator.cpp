@@ -15,6 +15,7 @@ constexpr std::int64_t kGpsSetMs = 1000;
 // A receiver's output nobody reads is lost rather than piled up.
 constexpr int kGpsBacklogLimit = 2048;
 
+// The network's and the satellites' time: UTC, whatever the machine's zone.
 DateTime UtcNow() {
     return DateTime{static_cast<std::int64_t>(std::time(nullptr))};
 }
@@ -52,12 +53,7 @@ void Simulator::ServeGps(std::int64_t nowMs) {
     if (!written.empty()) log_ << "gps <- " << written.size() << " bytes\n";
     if (nowMs < nextGpsSetMs_) return;
     if (gpsPort_.Unread() > kGpsBacklogLimit) gpsPort_.DropUnread();
-    std::tm utc{};
-    const std::time_t now = std::time(nullptr);
-    ::gmtime_r(&now, &utc);
-    const CivilTime time{utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday,
-                         utc.tm_hour,        utc.tm_min,     utc.tm_sec};
-    gpsOut_ += SentenceSet(TrackAt(static_cast<double>(nowMs) / 1000.0), time);
+    gpsOut_ += SentenceSet(TrackAt(static_cast<double>(nowMs) / 1000.0), ToCivil(UtcNow()));
     nextGpsSetMs_ += kGpsSetMs;
 }
 
