@@ -2,27 +2,22 @@
 
 #include <cstdio>
 
+#include "pdu/hex.h"
+
 namespace shortmsg::replay {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 bool Printable(unsigned char c) {
     return c >= 32 && c <= 126;
 }
 
-std::string ByteName(unsigned char c) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "\\x%02X", c);
-    return buf;
-}
-
 }  // namespace
+
+std::string EscapedByte(unsigned char c) {
+    std::string escaped = "\\x";
+    hex::AppendOctet(escaped, c);
+    return escaped;
+}
 
 std::string QuoteBytes(std::string_view bytes) {
     std::string out = "\"";
@@ -38,7 +33,7 @@ std::string QuoteBytes(std::string_view bytes) {
         } else if (Printable(c)) {
             out += ch;
         } else {
-            out += ByteName(c);
+            out += EscapedByte(c);
         }
     }
     return out + '"';
@@ -49,7 +44,7 @@ std::optional<std::string> UnescapeBytes(std::string_view quoted, std::string& e
     for (size_t i = 0; i < quoted.size(); ++i) {
         const auto c = static_cast<unsigned char>(quoted[i]);
         if (!Printable(c)) {
-            error = "raw byte " + ByteName(c) + " in a string (write it as an escape)";
+            error = "raw byte " + EscapedByte(c) + " in a string (write it as an escape)";
             return std::nullopt;
         }
         if (c != '\\') {
@@ -76,17 +71,15 @@ std::optional<std::string> UnescapeBytes(std::string_view quoted, std::string& e
             case '\\':
                 out += '\\';
                 break;
-            case 'x': {
-                const int high = i + 1 < quoted.size() ? HexDigit(quoted[i + 1]) : -1;
-                const int low = i + 2 < quoted.size() ? HexDigit(quoted[i + 2]) : -1;
-                if (high < 0 || low < 0) {
+            case 'x':
+                if (i + 2 >= quoted.size() || !hex::IsHexDigit(quoted[i + 1]) ||
+                    !hex::IsHexDigit(quoted[i + 2])) {
                     error = "\\x needs exactly two hex digits";
                     return std::nullopt;
                 }
-                out += static_cast<char>(high * 16 + low);
+                out += static_cast<char>(hex::OctetAt(quoted, i + 1));
                 i += 2;
                 break;
-            }
             default:
                 error = std::string("unknown escape \\") + quoted[i];
                 return std::nullopt;

@@ -19,12 +19,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string RawByte(char c) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    const auto b = static_cast<unsigned char>(c);
-    return std::string("\\x") + kHex[b >> 4] + kHex[b & 15];
-}
-
 // The end of the string whose opening quote is at `open`; npos when it is not closed.
 size_t ClosingQuote(std::string_view line, size_t open) {
     for (size_t j = open + 1; j < line.size(); ++j) {
@@ -66,7 +60,7 @@ std::optional<std::vector<Token>> Tokenize(std::string_view line, std::string& e
             for (; i < line.size() && !IsBlank(line[i]) && line[i] != '#'; ++i) {
                 const auto b = static_cast<unsigned char>(line[i]);
                 if (b < 33 || b > 126 || line[i] == '"') {
-                    error = b < 33 || b > 126 ? "raw byte " + RawByte(line[i]) + " outside a string"
+                    error = b < 33 || b > 126 ? "raw byte " + EscapedByte(b) + " outside a string"
                                               : "quote inside a word";
                     return std::nullopt;
                 }
