@@ -26,8 +26,7 @@ std::string EnabledOf(const Control& control) {
     return "?";
 }
 
-}  // namespace
-
+// The value a control's property has now, as the replay prints it.
 std::string PropertyValue(const Control& control, Property property, std::string_view item,
                           int index) {
     const auto* box = As<TextBox>(control);
@@ -61,6 +60,8 @@ std::string PropertyValue(const Control& control, Property property, std::string
     }
     return "?";
 }
+
+}  // namespace
 
 ReplayPrinter::ReplayPrinter(std::ostream& out, const VirtualClock& clock, bool debugWindow)
     : out_(out), clock_(clock), debugWindow_(debugWindow) {}

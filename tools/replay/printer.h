@@ -67,8 +67,4 @@ class PrintedProgramEnd final : public ProgramEnd {
     ReplayPrinter& printer_;
 };
 
-// The value a control's property has now, as the replay prints it.
-std::string PropertyValue(const Control& control, Property property, std::string_view item,
-                          int index);
-
 }  // namespace shortmsg::replay

@@ -34,6 +34,26 @@ Control* FindIn(Form& sms, const std::function<Form&()>& options, std::string_vi
     return options().Find(name);
 }
 
+// The control a scenario names: "Form.Control", or "Control" looked up in SMS, then in
+// OptionsForm (which touching creates). nullptr when there is none.
+Control* FindControl(Terminal& app, std::string_view name) {
+    return FindIn(
+        app.Sms(), [&app]() -> Form& { return app.Options(); }, name);
+}
+
+// The order events run in: by time, equal times in file order, except that at time 0 the
+// port and clock events come first. `startAt` is the index in the result before which the
+// terminal starts.
+std::vector<ScenarioEvent> RunOrder(const std::vector<ScenarioEvent>& events, size_t& startAt) {
+    std::vector<ScenarioEvent> ordered = events;
+    std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
+        if (a.at != b.at) return a.at < b.at;
+        return BeforeStartUp(a) && !BeforeStartUp(b);
+    });
+    startAt = static_cast<size_t>(std::count_if(ordered.begin(), ordered.end(), BeforeStartUp));
+    return ordered;
+}
+
 // Whether the control can take the operator's action.
 bool Accepts(const Control* c, EventType type) {
     const bool box = dynamic_cast<const TextBox*>(c) != nullptr;
@@ -91,21 +111,6 @@ std::int64_t DefaultUntil(const std::vector<ScenarioEvent>& events) {
     Ms last = 0;
     for (const ScenarioEvent& e : events) last = std::max(last, e.at);
     return last + kRunOnAfterLastEvent;
-}
-
-std::vector<ScenarioEvent> RunOrder(const std::vector<ScenarioEvent>& events, size_t& startAt) {
-    std::vector<ScenarioEvent> ordered = events;
-    std::stable_sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) {
-        if (a.at != b.at) return a.at < b.at;
-        return BeforeStartUp(a) && !BeforeStartUp(b);
-    });
-    startAt = static_cast<size_t>(std::count_if(ordered.begin(), ordered.end(), BeforeStartUp));
-    return ordered;
-}
-
-Control* FindControl(Terminal& app, std::string_view name) {
-    return FindIn(
-        app.Sms(), [&app]() -> Form& { return app.Options(); }, name);
 }
 
 std::optional<ScenarioError> CheckControls(const std::vector<ScenarioEvent>& events) {

@@ -4,15 +4,9 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
-#include <string_view>
 #include <vector>
 
 #include "scenario.h"
-
-namespace shortmsg {
-class Control;
-class Terminal;
-}  // namespace shortmsg
 
 namespace shortmsg::replay {
 
@@ -28,15 +22,6 @@ std::int64_t DefaultUntil(const std::vector<ScenarioEvent>& events);
 // The first event naming a control that does not exist or cannot take that action (click:
 // a button, check box or text box; pick: a combo box; type: a text or combo box).
 std::optional<ScenarioError> CheckControls(const std::vector<ScenarioEvent>& events);
-
-// The control a scenario names: "Form.Control", or "Control" looked up in SMS, then in
-// OptionsForm (which touching creates). nullptr when there is none.
-Control* FindControl(Terminal& app, std::string_view name);
-
-// The order events run in: by time, equal times in file order, except that at time 0 the
-// port and clock events come first. `startAt` is the index in the result before which the
-// terminal starts.
-std::vector<ScenarioEvent> RunOrder(const std::vector<ScenarioEvent>& events, size_t& startAt);
 
 // Runs the scenario; the events must have passed CheckControls.
 void RunScenario(const std::vector<ScenarioEvent>& events, const RunSettings& settings,

@@ -22,7 +22,6 @@ class QtTimerService final : public TimerService {
     // Stops every timer for good: nothing fires or starts after this (the end of the
     // program).
     void StopAll();
-    bool Stopped() const { return stopped_; }
 
   private:
     // The QTimers stay until the service goes: a timer may be stopped from inside its own

@@ -19,7 +19,6 @@ class FormWindow final : public QWidget {
     FormWindow(const Form& form, const WindowLayout& layout);
     ~FormWindow() override;
 
-    const Form& Model() const { return form_; }
     // Brings the control's widget up to the model (a control not in the layout: nothing).
     void Sync(const Control& control);
     // The widget that shows the named control; nullptr when the layout has none.
