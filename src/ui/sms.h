@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "link/link_state.h"
+#include "link/messages.h"
 #include "platform/serial_port.h"
 #include "ui/controls.h"
 
@@ -20,7 +21,7 @@ class SMS : public Form, public LinkState {
 
     TextBox SendToAddress{*this, "SendToAddress"};
     ComboBox PhoneBook{*this, "PhoneBook", "PhoneBook"};
-    ComboBox QuickSMS_Combo1{*this, "QuickSMS_Combo1", "Enter message below:"};
+    ComboBox QuickSMS_Combo1{*this, "QuickSMS_Combo1", std::string(texts::kQuickMessagePrompt)};
     TextBox SMinputWindow{*this, "SMinputWindow", "", 82};
     TextBox TxMessageByteCount{*this, "TxMessageByteCount"};
     Button SendButton{*this, "SendButton", "Send"};
