@@ -7,6 +7,8 @@
 #include <memory>
 #include <system_error>
 
+#include "platform/xdg_folders.h"
+
 namespace shortmsg {
 namespace {
 
@@ -33,13 +35,7 @@ bool IsSafeRelativePath(std::string_view path) {
 }
 
 std::filesystem::path DataRootFor(const char* xdgDataHome, const char* home) {
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
-        return std::filesystem::path(xdgDataHome) / "shortmsg";
-    }
-    if (home != nullptr && home[0] != '\0') {
-        return std::filesystem::path(home) / ".local" / "share" / "shortmsg";
-    }
-    return std::filesystem::path("shortmsg");
+    return XdgShortmsgFolder(xdgDataHome, home, ".local/share");
 }
 
 std::filesystem::path DefaultDataRoot() {

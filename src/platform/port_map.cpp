@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/xdg_folders.h"
+
 namespace shortmsg {
 namespace {
 
@@ -25,13 +27,7 @@ std::string PortName(std::string_view commPort) {
 }
 
 std::filesystem::path PortMapFolderFor(const char* xdgConfigHome, const char* home) {
-    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-        return std::filesystem::path(xdgConfigHome) / "shortmsg" / "ports";
-    }
-    if (home != nullptr && home[0] != '\0') {
-        return std::filesystem::path(home) / ".config" / "shortmsg" / "ports";
-    }
-    return std::filesystem::path("shortmsg") / "ports";
+    return XdgShortmsgFolder(xdgConfigHome, home, ".config") / "ports";
 }
 
 std::filesystem::path DefaultPortMapFolder() {
