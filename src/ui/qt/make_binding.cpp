@@ -6,36 +6,32 @@
 #include "ui/qt/text_box_binding.h"
 
 namespace shortmsg::qtui {
+namespace {
+
+// A `Binding` of the control when it is a `Model`; nullptr otherwise.
+template <class Model, class Binding, class... Extra>
+std::unique_ptr<ControlBinding> Bind(Control& control, Extra... extra) {
+    auto* model = dynamic_cast<Model*>(&control);
+    if (model == nullptr) return nullptr;
+    return std::make_unique<Binding>(*model, extra...);
+}
+
+}  // namespace
 
 std::unique_ptr<ControlBinding> MakeBinding(Control& control, Look look) {
     switch (look) {
         case Look::TextLine:
         case Look::TextArea:
         case Look::TextLog:
-            if (auto* box = dynamic_cast<TextBox*>(&control)) {
-                return std::make_unique<TextBoxBinding>(*box, look);
-            }
-            break;
+            return Bind<TextBox, TextBoxBinding>(control, look);
         case Look::Combo:
-            if (auto* combo = dynamic_cast<ComboBox*>(&control)) {
-                return std::make_unique<ComboBoxBinding>(*combo);
-            }
-            break;
+            return Bind<ComboBox, ComboBoxBinding>(control);
         case Look::Check:
-            if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-                return std::make_unique<CheckBoxBinding>(*check);
-            }
-            break;
+            return Bind<CheckBox, CheckBoxBinding>(control);
         case Look::Button:
-            if (auto* button = dynamic_cast<Button*>(&control)) {
-                return std::make_unique<ButtonBinding>(*button);
-            }
-            break;
+            return Bind<Button, ButtonBinding>(control);
         case Look::Circle:
-            if (auto* shape = dynamic_cast<Shape*>(&control)) {
-                return std::make_unique<ShapeBinding>(*shape);
-            }
-            break;
+            return Bind<Shape, ShapeBinding>(control);
         case Look::Caption:
         case Look::Rule:
         case Look::Stretch:
