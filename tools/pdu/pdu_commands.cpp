@@ -16,26 +16,20 @@ ToolOutcome Refused(std::string_view reason) {
     return {JsonErrorLine(reason), true};
 }
 
-bool AllOf(std::string_view s, std::string_view allowed) {
-    return s.find_first_not_of(allowed) == std::string_view::npos;
-}
-
-// The dialled destination must come out as address digits: 0-9, A ("*") and B ("#").
+// The dialled destination as address digits. What may be in them (0-9, A for "*", B for
+// "#") is the encoder's to refuse, with the terminal's own words.
 Result<std::string> DestinationDigits(std::string_view dialled) {
-    const std::string digits = ConvertDialedDigits(dialled);
+    std::string digits = ConvertDialedDigits(dialled);
     if (digits.empty()) return Result<std::string>::Fail("No destination number.");
-    if (!AllOf(digits, "0123456789AB")) {
-        return Result<std::string>::Fail(
-            "The destination number may hold only digits, \"*\", \"#\" and \"+\".");
-    }
-    return Result<std::string>::Ok(digits);
+    return Result<std::string>::Ok(std::move(digits));
 }
 
-// The service-centre number goes into the PDU as typed, so it must be digits; the "+"
-// of an international number is dropped (the address is always marked international).
+// The service-centre number goes into the PDU as typed (the encoder takes digits only);
+// the "+" of an international number is dropped (the address is always marked
+// international).
 Result<std::string> ServiceCentreDigits(std::string_view typed) {
     if (typed.starts_with("+")) typed.remove_prefix(1);
-    if (typed.empty() || !AllOf(typed, "0123456789")) {
+    if (typed.empty()) {
         return Result<std::string>::Fail("The service-centre number may hold only digits.");
     }
     return Result<std::string>::Ok(std::string(typed));
