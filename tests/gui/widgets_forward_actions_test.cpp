@@ -132,18 +132,15 @@ TEST(Buttons, ADisabledButtonDoesNothing) {
     EXPECT_FALSE(rig.Options().Visible());
 }
 
-TEST(Windows, OptionsSwapsTheWindowsAndStopsTheModemTimers) {
+TEST(Windows, OptionsAndBackToMainSwapTheWindows) {
     GuiRig rig;
     QTest::mouseClick(rig.Widget<QPushButton>("SerialPortSettings"), Qt::LeftButton);
     EXPECT_FALSE(rig.MainWindow().isVisible());
     EXPECT_TRUE(rig.OptionsWindow().isVisible());
-    EXPECT_FALSE(rig.Sms().ServiceSerialPortMSComm1Timer.Enabled());
-    EXPECT_FALSE(rig.Sms().OneHalfSecondTimer.Enabled());
 
     QTest::mouseClick(rig.Widget<QPushButton>("BackToMainButton"), Qt::LeftButton);
     EXPECT_TRUE(rig.MainWindow().isVisible());
     EXPECT_FALSE(rig.OptionsWindow().isVisible());
-    EXPECT_TRUE(rig.Sms().ServiceSerialPortMSComm1Timer.Enabled());
 }
 
 TEST(Windows, ClosingTheOptionsWindowGoesBackToMain) {
@@ -159,11 +156,8 @@ TEST(Windows, ClosingTheOptionsWindowGoesBackToMain) {
 
 TEST(Windows, ClosingTheMainWindowQuits) {
     GuiRig rig;
-    ASSERT_TRUE(rig.modem.PortOpen());
     rig.MainWindow().close();
     EXPECT_TRUE(rig.end.ended);
-    EXPECT_FALSE(rig.modem.PortOpen());
-    EXPECT_FALSE(rig.Sms().ServiceSerialPortMSComm1Timer.Enabled());
 }
 
 TEST(Clicks, AClickIntoThePortBoxMarksThePortChanged) {
@@ -195,15 +189,6 @@ TEST(Clicks, CheckBoxesToggleTheirModels) {
         EXPECT_EQ(model->Checked(), !before) << name;
         EXPECT_EQ(box->isChecked(), model->Checked()) << name;
     }
-}
-
-TEST(Clicks, GpsEnableOpensTheReceiverPort) {
-    GuiRig rig;
-    rig.Sms().SerialPortSettings.Press();
-    QTest::mouseClick(rig.Widget<QCheckBox>("EnableGPS"), Qt::LeftButton);
-    EXPECT_TRUE(rig.gps.PortOpen());
-    EXPECT_EQ(rig.gps.CommPort(), "3");
-    EXPECT_TRUE(rig.Options().GPS_Timer1.Enabled());
 }
 
 }  // namespace

@@ -171,22 +171,6 @@ TEST(ModelState, VisibilityFollowsTheBlinkingErrorBox) {
     EXPECT_TRUE(error->sizePolicy().retainSizeWhenHidden());
 }
 
-TEST(ModelState, AFailedSendBlinksTheErrorBox) {
-    GuiRig rig;
-    rig.Sms().SendButton.Press();  // nothing to send to, nothing to send
-    auto* error = rig.Widget<QPlainTextEdit>("ErrorMessageWindow");
-    EXPECT_EQ(error->toPlainText(), "No message to send! Please enter message in send window");
-    bool shown = false;
-    bool hiddenAgain = false;
-    for (int tick = 0; tick < 8; ++tick) {
-        rig.Run(500);
-        shown = shown || !error->isHidden();
-        hiddenAgain = hiddenAgain || (shown && error->isHidden());
-    }
-    EXPECT_TRUE(shown);
-    EXPECT_TRUE(hiddenAgain);
-}
-
 TEST(ModelState, EnabledAndCheckedStatesReachTheirWidgets) {
     GuiRig rig;
     rig.Sms().SendButton.SetEnabled(false);
