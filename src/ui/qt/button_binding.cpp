@@ -6,7 +6,6 @@ namespace shortmsg::qtui {
 
 ButtonBinding::ButtonBinding(Button& model)
     : model_(model), button_(new QPushButton(ToQString(model.Caption()))) {
-    button_->setObjectName(QString::fromStdString(model.Name()));
     button_->setAutoDefault(false);
     connect(button_, &QPushButton::clicked, this, [this] {
         if (!syncing_) model_.Press();

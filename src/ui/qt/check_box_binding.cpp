@@ -6,7 +6,6 @@ namespace shortmsg::qtui {
 
 CheckBoxBinding::CheckBoxBinding(CheckBox& model)
     : model_(model), box_(new QCheckBox(ToQString(model.Caption()))) {
-    box_->setObjectName(QString::fromStdString(model.Name()));
     // `clicked` comes from the operator only, never from setChecked.
     connect(box_, &QCheckBox::clicked, this, [this] {
         if (syncing_) return;

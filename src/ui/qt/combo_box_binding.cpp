@@ -7,7 +7,6 @@
 namespace shortmsg::qtui {
 
 ComboBoxBinding::ComboBoxBinding(ComboBox& model) : model_(model), combo_(new QComboBox) {
-    combo_->setObjectName(QString::fromStdString(model.Name()));
     combo_->setEditable(true);
     // The list is the model's: nothing typed is added to it, nothing typed is completed.
     combo_->setInsertPolicy(QComboBox::NoInsert);

@@ -32,7 +32,7 @@ class ControlBinding : public QObject {
 };
 
 // The binding for `control` shown with `look`; nullptr when that control kind cannot be
-// shown so. The widget is created without a parent.
+// shown so. The widget is created without a parent and named after the control.
 std::unique_ptr<ControlBinding> MakeBinding(Control& control, Look look);
 
 }  // namespace shortmsg::qtui

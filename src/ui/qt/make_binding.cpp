@@ -8,12 +8,15 @@
 namespace shortmsg::qtui {
 namespace {
 
-// A `Binding` of the control when it is a `Model`; nullptr otherwise.
+// A `Binding` of the control when it is a `Model`, its widget named after the control;
+// nullptr otherwise.
 template <class Model, class Binding, class... Extra>
 std::unique_ptr<ControlBinding> Bind(Control& control, Extra... extra) {
     auto* model = dynamic_cast<Model*>(&control);
     if (model == nullptr) return nullptr;
-    return std::make_unique<Binding>(*model, extra...);
+    auto binding = std::make_unique<Binding>(*model, extra...);
+    binding->Widget()->setObjectName(QString::fromStdString(control.Name()));
+    return binding;
 }
 
 }  // namespace

@@ -24,9 +24,7 @@ void CircleWidget::paintEvent(QPaintEvent*) {
     painter.drawEllipse(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
 }
 
-ShapeBinding::ShapeBinding(Shape& model) : model_(model), circle_(new CircleWidget) {
-    circle_->setObjectName(QString::fromStdString(model.Name()));
-}
+ShapeBinding::ShapeBinding(Shape& model) : model_(model), circle_(new CircleWidget) {}
 
 void ShapeBinding::Sync() {
     circle_->SetFill(ModelColour(model_.FillColor()));

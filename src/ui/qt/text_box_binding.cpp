@@ -27,7 +27,6 @@ TextBoxBinding::TextBoxBinding(TextBox& model, Look look) : model_(model), look_
         area_->viewport()->installEventFilter(this);
         area_->installEventFilter(this);
     }
-    Widget()->setObjectName(QString::fromStdString(model.Name()));
     // A box that blinks keeps its room while hidden, so the window does not jump.
     QSizePolicy policy = Widget()->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
