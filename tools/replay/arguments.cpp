@@ -38,10 +38,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             if (!a.until) result.error = "--until: " + error;
         } else if (arg == "--data-root" && hasValue) {
             a.dataRoot = args[++i];
+        } else if (arg == "--until" || arg == "--data-root") {
+            result.error = arg + " needs a value";  // it is the last argument
         } else if (arg.starts_with("--")) {
-            result.error = hasValue || (arg != "--until" && arg != "--data-root")
-                               ? "unknown option " + arg
-                               : arg + " needs a value";
+            result.error = "unknown option " + arg;
         } else if (a.scenario.empty()) {
             a.scenario = arg;
         } else {
