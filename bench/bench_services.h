@@ -1,11 +1,11 @@
 #pragma once
 // The platform services a benchmark's terminal needs besides its ports: timers that never
-// fire (the benchmark calls the handlers itself), a steady clock, and a message box,
-// program end and files that do nothing.
+// fire (the benchmark calls the handlers itself), a steady clock, and the stand-ins of
+// platform/service_doubles.h.
 #include <chrono>
 #include <string>
 
-#include "platform/services.h"
+#include "platform/service_doubles.h"
 
 namespace shortmsg::bench {
 
@@ -23,22 +23,6 @@ class SteadyClock : public Clock {
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
     }
-};
-
-class SilentBox : public MessageBox {
-  public:
-    void Show(const std::string&) override {}
-};
-
-class NoEnd : public ProgramEnd {
-  public:
-    void End() override {}
-};
-
-class NoFiles : public TextFiles {
-  public:
-    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
-    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
 };
 
 // The part of a serial port that benchmarks never vary: naming, settings, opening, and
@@ -67,9 +51,9 @@ class BenchPort : public SerialPort {
 struct QuietServices {
     IdleTimers timers;
     SteadyClock clock;
-    SilentBox box;
-    NoEnd end;
-    NoFiles files;
+    RecordingMessageBox box;
+    RecordingProgramEnd end;
+    DiscardingFiles files;
 
     Services For(SerialPort& modem, SerialPort& gps) {
         return Services{modem, gps, timers, clock, box, end, files};

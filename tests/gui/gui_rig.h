@@ -8,30 +8,13 @@
 #include <vector>
 
 #include "platform/scripted_port.h"
+#include "platform/service_doubles.h"
 #include "platform/virtual_clock.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/terminal_view.h"
 #include "ui/terminal.h"
 
 namespace shortmsg::testing {
-
-class BoxTexts : public MessageBox {
-  public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
-class EndFlag : public ProgramEnd {
-  public:
-    void End() override { ended = true; }
-    bool ended = false;
-};
-
-class NoFiles : public TextFiles {
-  public:
-    bool Append(const std::string&, std::string_view, std::string&) override { return true; }
-    bool Output(const std::string&, std::string_view, std::string&) override { return true; }
-};
 
 struct GuiRig {
     GuiRig() {
@@ -62,9 +45,9 @@ struct GuiRig {
     PortAvailability ports;
     ScriptedPort modem{clock, ports};
     ScriptedPort gps{clock, ports};
-    BoxTexts box;
-    EndFlag end;
-    NoFiles files;
+    RecordingMessageBox box;
+    RecordingProgramEnd end;
+    DiscardingFiles files;
     qtui::TerminalView view;
     Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &view};
 };

@@ -9,21 +9,11 @@
 #include <vector>
 
 #include "platform/scripted_port.h"
+#include "platform/service_doubles.h"
 #include "platform/virtual_clock.h"
 #include "ui/terminal.h"
 
 namespace shortmsg::testing {
-
-class RecordingBox : public MessageBox {
-  public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
-
-class NoEnd : public ProgramEnd {
-  public:
-    void End() override {}
-};
 
 // Files in memory. A path in `failing` refuses every write.
 class MemoryFiles : public TextFiles {
@@ -114,8 +104,8 @@ struct TerminalRig {
     ScriptedPort modem{clock, ports,
                        [this](VirtualClock::Ms, std::string_view b) { writes.emplace_back(b); }};
     ScriptedPort gps{clock, ports};
-    RecordingBox box;
-    NoEnd end;
+    RecordingMessageBox box;
+    RecordingProgramEnd end;
     MemoryFiles files;
     ErrorBoxLog errorBox;
     Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
