@@ -1,18 +1,18 @@
 #pragma once
 // The platform services a benchmark's terminal needs besides its ports: timers that never
 // fire (the benchmark calls the handlers itself), a steady clock, and the stand-ins of
-// platform/service_doubles.h.
+// platform/testing/service_doubles.h.
 #include <chrono>
 #include <string>
 
-#include "platform/service_doubles.h"
+#include "platform/testing/service_doubles.h"
 
 namespace shortmsg::bench {
 
 class IdleTimers : public TimerService {
   public:
-    void Restart(Timer&) override {}
-    void Stop(Timer&) override {}
+    void Start(TimerId, int, std::function<void()>) override {}
+    void Stop(TimerId) override {}
 };
 
 class SteadyClock : public Clock {

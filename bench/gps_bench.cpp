@@ -39,9 +39,10 @@ void gps_tick(benchmark::State& state) {
     gps.state.GPS_DistanceThreshold = "50";
     gps.state.GPS_RefLatitude = -45.4576333 + 0.009;
     gps.state.GPS_RefLongitude = 167.15275;
-    const size_t queued = app.Sms().TxModemBuffer.size();
+    const size_t queued = app.Sms().Link().Queue().Waiting().size();
     for (auto _ : state) gps.GPS_Timer1_Timer();
-    if (app.Sms().TxModemBuffer.size() != queued || app.Sms().DistanceMovedDisplay.Text().empty()) {
+    if (app.Sms().Link().Queue().Waiting().size() != queued ||
+        app.Sms().DistanceMovedDisplay.Text().empty()) {
         state.SkipWithError("the tick did not track the distance without reporting");
     }
 }

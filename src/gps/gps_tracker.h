@@ -1,60 +1,80 @@
 #pragma once
 // The GPS side of the terminal: receiver polling, position reports, the remote
-// "GPSquery:" commands and the position logs. The modem link calls in here when a message
-// arrives; the GPS side talks to the modem only by appending to the command queue.
+// "GPSquery:" commands and the position logs. It gets the messages it acts on as
+// arguments, queues its messages through a ReportSink and shows what it does on a GpsView.
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "gps/gps_outlets.h"
 #include "gps/gps_state.h"
+#include "platform/periodic_timer.h"
+#include "platform/serial_port.h"
+#include "platform/services.h"
 
 namespace shortmsg {
 
-class Terminal;
 struct GpsQuery;
+
+// How a message reached the terminal, and so how a reply goes back.
+enum class Channel { Sms, ShortBurst };
+
+// A message just received and shown: its text, its sender's number, how it came, and for an
+// SMS the store index it was read from.
+struct ReceivedMessage {
+    std::string text;
+    std::string sender;
+    Channel channel = Channel::Sms;
+    std::string storeIndex;
+};
 
 class GpsTracker {
   public:
-    explicit GpsTracker(Terminal& app) : app_(app) {}
+    GpsTracker(SerialPort& GPSComm1, PeriodicTimer& GPS_LocationUpdateTimer, Clock& clock,
+               TextFiles& files, const GpsSettings& settings, ReportSink& sink, GpsView& view);
 
     GpsState state;
 
-    // Timer ticks of the options window's GPS_Timer1 and GPS_LocationUpdateTimer.
+    // Timer ticks of GPS_Timer1 (the receiver polling) and GPS_LocationUpdateTimer.
     void GPS_Timer1_Timer();
     void GPS_LocationUpdateTimer_Timer();
 
-    // A newly read SMS (ReceivedMessageText) or short burst text may hold a command. The
-    // reply goes back the way the command came: by SMS to FromAddress, or as short burst
-    // data.
-    void GPSQueryFromSMS();
-    void GPSQueryFromSBM(const std::string& text);
+    // A newly received message: a "GPSquery:" in it is answered (while "GPS Enable" is
+    // checked), by the way it came; a position sentence in an SMS is logged and the message
+    // deleted from the store (while "Store Rx GPS" is checked).
+    void OnMessage(const ReceivedMessage& message);
+
     // Logs a position sentence received from another unit. A file that cannot be written
-    // is reported in the error box; the other files are still written.
+    // is reported; the other files are still written.
     void StoreRxGPSPosition(const std::string& sentence, const std::string& number);
 
-    // Queue one position message carrying `text` whole (not the compose box's copy of it,
-    // which the box's maximum length may have cut).
-    void QueueGPSReportSMS(const std::string& destination, const std::string& text);
-    void QueueGPSReportSBM(const std::string& text);
-
   private:
-    enum class Channel { Sms, ShortBurst };
     // Where a report comes from; each source holds back its next report while its last
     // one still waits in the queue (gps/report_queue.h).
     enum class Source { Distance, Timed };
 
-    // The compose box shows GPS_LastSentence, and the sentence goes out by `channel`.
-    void SendLastSentence(Channel channel);
+    // One position message carrying `text`; the lines queued.
+    std::string QueueGPSReportSMS(const std::string& destination, const std::string& text);
+    std::string QueueGPSReportSBM(const std::string& text);
+    // The report is shown, and GPS_LastSentence goes out by `channel`; returns the lines
+    // queued.
+    std::string SendLastSentence(Channel channel);
     // Whether the last report from `source` still waits, unwritten, in the queue.
     bool ReportWaiting(Source source) const;
     // A report from `source`, by the channel that "SBM Enabled" chooses now.
     void SendReport(Source source);
 
-    void AnswerQuery(std::string_view text, Channel replyChannel);
+    void AnswerQuery(std::string_view text, const std::string& sender, Channel replyChannel);
     void StartTimedReports(const GpsQuery& query);
     void StartDistanceTracking(const std::string& threshold, Channel replyChannel);
 
-    Terminal& app_;
+    SerialPort& GPSComm1;
+    PeriodicTimer& GPS_LocationUpdateTimer;
+    Clock& clock_;
+    TextFiles& files_;
+    const GpsSettings& settings_;
+    ReportSink& sink_;
+    GpsView& view_;
     std::array<std::string, 2> lastReportLines_;  // by Source
 };
 

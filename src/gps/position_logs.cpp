@@ -2,7 +2,6 @@
 #include "gps/gps_texts.h"
 #include "gps/gps_tracker.h"
 #include "gps/log_records.h"
-#include "ui/terminal.h"
 
 namespace shortmsg {
 
@@ -11,12 +10,11 @@ void GpsTracker::StoreRxGPSPosition(const std::string& sentence, const std::stri
     // sentence logs no position rather than an earlier one.
     GpsFixState received;
     DecodeGPRMC(sentence, received);
-    TextFiles& files = app_.services.files;
     for (const LogWrite& write : PositionLogWrites(sentence, number, received)) {
         std::string error;
-        const bool written = write.replace ? files.Output(write.path, write.bytes, error)
-                                           : files.Append(write.path, write.bytes, error);
-        if (!written) app_.Sms().ReportError(texts::LogNotWritten(write.path, error));
+        const bool written = write.replace ? files_.Output(write.path, write.bytes, error)
+                                           : files_.Append(write.path, write.bytes, error);
+        if (!written) view_.ShowError(texts::LogNotWritten(write.path, error));
     }
 }
 

@@ -4,28 +4,38 @@
 #include "gps/number_text.h"
 #include "gps/rmc_sentence.h"
 #include "gps/threshold.h"
-#include "ui/terminal.h"
 
 namespace shortmsg {
 
+GpsTracker::GpsTracker(SerialPort& gpsPort, PeriodicTimer& locationUpdateTimer, Clock& clock,
+                       TextFiles& files, const GpsSettings& settings, ReportSink& sink,
+                       GpsView& view)
+    : GPSComm1(gpsPort),
+      GPS_LocationUpdateTimer(locationUpdateTimer),
+      clock_(clock),
+      files_(files),
+      settings_(settings),
+      sink_(sink),
+      view_(view) {
+    GPS_LocationUpdateTimer.OnTimer = [this] { GPS_LocationUpdateTimer_Timer(); };
+}
+
 void GpsTracker::GPS_Timer1_Timer() {
-    OptionsForm& options = app_.Options();
-    SerialPort& port = options.GPSComm1;
-    if (port.InBufferCount() == 0) return;
-    if (!port.PortOpen()) port.Open();
+    if (GPSComm1.InBufferCount() == 0) return;
+    if (!GPSComm1.PortOpen()) GPSComm1.Open();
     // Whatever this tick does not use (other sentences, later RMC sentences) is dropped.
-    const std::string read = port.Input();
+    const std::string read = GPSComm1.Input();
     const std::optional<std::string_view> sentence = TakeRmcSentence(read);
     if (!sentence) return;
     state.GPS_LastSentence.assign(*sentence);
-    options.GPS_Window.SetText(state.GPS_LastSentence);
+    view_.ShowSentence(state.GPS_LastSentence);
 
     const double threshold = DistanceThresholdKm(state.GPS_DistanceThreshold);
     if (threshold == 0) return;  // distance tracking is off
     DecodeGPRMC(state.GPS_LastSentence, state);
     if (!state.GPS_FixValid) return;
     if (!ComputeDistanceMoved(state)) return;  // still on the reference point
-    app_.Sms().DistanceMovedDisplay.SetText(FormatGeneralNumber(state.GPS_DistanceMoved));
+    view_.ShowDistance(FormatGeneralNumber(state.GPS_DistanceMoved));
     if (!(state.GPS_DistanceMoved > threshold)) return;
     // While the last report waits in the queue the reference point stays, so the report
     // goes out, with the newest sentence, on the first tick after the queue moved on.

@@ -1,23 +1,26 @@
-// The "GPSquery:" commands that arrive in SMS and short burst text.
+// The "GPSquery:" commands that arrive in SMS and short burst text, and the logging of
+// position sentences received by SMS.
 #include "gps/gps_query.h"
 #include "gps/gps_tracker.h"
-#include "ui/terminal.h"
+#include "gps/rmc_sentence.h"
 
 namespace shortmsg {
 
-void GpsTracker::GPSQueryFromSMS() {
-    AnswerQuery(app_.ReceivedMessageText, Channel::Sms);
+void GpsTracker::OnMessage(const ReceivedMessage& message) {
+    if (settings_.enableGps) AnswerQuery(message.text, message.sender, message.channel);
+    if (message.channel != Channel::Sms) return;
+    if (settings_.storeRxGps && HoldsPositionSentence(message.text)) {
+        StoreRxGPSPosition(message.text, message.sender);
+        sink_.DeleteStoredMessage(message.storeIndex);
+    }
 }
 
-void GpsTracker::GPSQueryFromSBM(const std::string& text) {
-    AnswerQuery(text, Channel::ShortBurst);
-}
-
-void GpsTracker::AnswerQuery(std::string_view text, Channel replyChannel) {
+void GpsTracker::AnswerQuery(std::string_view text, const std::string& sender,
+                             Channel replyChannel) {
     const GpsQuery query = ParseGpsQuery(text);
     if (query.kind == GpsQuery::Kind::None || query.kind == GpsQuery::Kind::Refused) return;
     // Later reports go to the sender of the most recent well-formed command.
-    state.GPS_ReportAddress = app_.Sms().FromAddress.Text();
+    state.GPS_ReportAddress = sender;
     switch (query.kind) {
         case GpsQuery::Kind::Immediate:
             SendLastSentence(replyChannel);
@@ -38,10 +41,9 @@ void GpsTracker::StartTimedReports(const GpsQuery& query) {
     state.GPS_ReportInterval = query.interval;
     state.GPS_ReportStart = query.start;
     state.GPS_ReportStop = query.stop;
-    Timer& timer = app_.Options().GPS_LocationUpdateTimer;
     // At most 86400 s: 86,400,000 ms, well inside the timer's 32-bit interval.
-    timer.SetInterval(query.intervalSeconds * 1000);
-    if (!timer.Enabled()) timer.SetEnabled(true);
+    GPS_LocationUpdateTimer.SetInterval(query.intervalSeconds * 1000);
+    if (!GPS_LocationUpdateTimer.Enabled()) GPS_LocationUpdateTimer.SetEnabled(true);
 }
 
 void GpsTracker::StartDistanceTracking(const std::string& threshold, Channel replyChannel) {

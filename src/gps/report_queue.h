@@ -7,18 +7,17 @@
 // while the previous report from the same source (distance tracking, timed reports) still
 // waits unwritten in the queue; once its first line has gone to the modem the next report
 // may be queued. The source remembers the lines its last report appended, and the test is
-// whether those lines still stand, whole, in the part of the queue after the command
-// written last. That part only loses lines at its front (the pump) or all at once (a modem
-// reset), so the test cannot miss a report that is still waiting. An identical message
-// queued by someone else (a query reply with the same sentence to the same number) holds
-// the next report back just the same, until it is written.
+// whether those lines still stand, whole, in what waits in the queue. That part only loses
+// lines at its front (the pump) or all at once (a modem reset), so the test cannot miss a
+// report that is still waiting. An identical message queued by someone else (a query reply
+// with the same sentence to the same number) holds the next report back just the same,
+// until it is written.
 #include <string_view>
 
 namespace shortmsg {
 
-// Whether `lines` still wait, whole, in the queue `queue` after its command written last,
-// whose line end starts at the 1-based position `txCommandEnd` (0: nothing was written from
-// this queue yet, all of it waits). An empty `lines` (nothing was queued) never waits.
-bool ReportStillQueued(std::string_view queue, long txCommandEnd, std::string_view lines);
+// Whether `lines` still stand, whole, in `waiting` (the queue after its command written
+// last). An empty `lines` (nothing was queued) never waits.
+bool ReportStillQueued(std::string_view waiting, std::string_view lines);
 
 }  // namespace shortmsg

@@ -2,9 +2,9 @@
 #include <array>
 #include <string_view>
 
+#include "link/cms_error.h"
 #include "link/messages.h"
 #include "link/reply_fields.h"
-#include "ui/sms.h"
 
 namespace shortmsg {
 namespace {
@@ -37,9 +37,7 @@ constexpr std::array<CmsWords, 18> kCmsErrors = {{
 
 }  // namespace
 
-// Codes in the table are shown in words; every other code, and text that is not a 16-bit
-// whole number (the verbose form), is shown exactly as received.
-void SMS::ShowCmsError(const std::string& code) {
+std::string CmsErrorMessage(std::string_view code) {
     std::string message(texts::kCmsErrorPrefix);
     std::string_view words;
     if (const auto number = IntegerValue(code)) {
@@ -47,8 +45,7 @@ void SMS::ShowCmsError(const std::string& code) {
             if (row.code == *number) words = row.words;
         }
     }
-    message.append(words.empty() ? std::string_view(code) : words).append(texts::kCmsErrorSuffix);
-    ErrorMessageWindow.SetText(message);
+    return message.append(words.empty() ? code : words).append(texts::kCmsErrorSuffix);
 }
 
 }  // namespace shortmsg

@@ -1,7 +1,7 @@
 #include "link/reply_parsers.h"
 
 #include "link/at_commands.h"
-#include "link/link_state.h"
+#include "link/phone_book.h"
 #include "link/reply_fields.h"
 #include "link/text.h"
 

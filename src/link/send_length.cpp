@@ -1,12 +1,13 @@
 #include "link/send_length.h"
 
 #include <cctype>
+#include <string>
 
 #include "link/at_commands.h"
 #include "link/messages.h"
+#include "link/modem_link.h"
 #include "link/text.h"
 #include "pdu/encoder.h"
-#include "ui/sms.h"
 
 namespace shortmsg {
 namespace {
@@ -30,25 +31,33 @@ bool IsInvalidPduModeParameter(std::string_view code) {
     return folded == kWords;
 }
 
-void NoteCommandWritten(SMS& sms, std::string_view command) {
+// The pump wrote `command`: the length of an "AT+CMGS=" line and the index of an "AT+CMGR="
+// line are kept for the replies to come.
+void ModemLink::NoteCommandWritten(std::string_view command) {
     if (command.starts_with(at::kSendMessage)) {
-        sms.LastSendLength = WholeNumber(command.substr(at::kSendMessage.size())).value_or(-1);
+        LastSendLength = WholeNumber(command.substr(at::kSendMessage.size())).value_or(-1);
+    }
+    if (command.starts_with(at::kReadMessage)) {
+        const auto index = WholeNumber(command.substr(at::kReadMessage.size()));
+        lastReadIndex_ = index ? std::to_string(*index) : std::string();
     }
 }
 
-void MessageBodyRefused(SMS& sms, const std::string& code) {
-    const std::string pdu(BodyPdu(sms.LastCommandSent));
+// A "+CMS ERROR:" answered the message body written last.
+void ModemLink::MessageBodyRefused(const std::string& code) {
+    const std::string pdu(BodyPdu(queue_.LastCommandSent()));
     if (pdu.empty() || !IsInvalidPduModeParameter(code)) return;
-    if (sms.LastSendLength == WholePduLength(pdu)) {
-        sms.QueueSmsSubmit(pdu, TpduLength(pdu));  // once more, in the standard dialect
+    if (LastSendLength == WholePduLength(pdu)) {
+        QueueSmsSubmit(pdu, TpduLength(pdu));  // once more, in the standard dialect
     } else {
-        sms.ReportError(texts::kNotSentRefused);
+        events_.ErrorReported(texts::kNotSentRefused);
     }
 }
 
-void MessageBodyConfirmed(SMS& sms) {
-    const std::string_view pdu = BodyPdu(sms.LastCommandSent);
-    if (!pdu.empty() && sms.LastSendLength == TpduLength(pdu)) sms.UseTpduSendLength = true;
+// A "+CMGS:" confirmed the message body written last.
+void ModemLink::MessageBodyConfirmed() {
+    const std::string_view pdu = BodyPdu(queue_.LastCommandSent());
+    if (!pdu.empty() && LastSendLength == TpduLength(pdu)) UseTpduSendLength = true;
 }
 
 }  // namespace shortmsg

@@ -3,21 +3,11 @@
 // 3GPP TS 27.005 dialect only the TPDU's. A modem of the second kind refuses the first
 // with "+CMS ERROR: 304" ("Invalid PDU mode parameter"); the message then goes once more
 // with the TPDU length, and a confirmation of such a message settles the dialect.
-#include <string>
 #include <string_view>
 
 namespace shortmsg {
 
-class SMS;
-
 // "304", or the words "Invalid PDU mode parameter" in any case; blanks, CR and LF ignored.
 bool IsInvalidPduModeParameter(std::string_view code);
-
-// The pump wrote `command`: remembers the length of an "AT+CMGS=" line.
-void NoteCommandWritten(SMS& sms, std::string_view command);
-// A "+CMS ERROR:" answered the message body written last.
-void MessageBodyRefused(SMS& sms, const std::string& code);
-// A "+CMGS:" confirmed the message body written last.
-void MessageBodyConfirmed(SMS& sms);
 
 }  // namespace shortmsg

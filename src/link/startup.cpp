@@ -1,81 +1,72 @@
-// Start-up of the modem link: the main window's Form_Load.
-#include <string>
+// Start-up of the modem link: the port opened, the initialisation queued and its first
+// command written, the timers started.
+#include <vector>
 
 #include "link/at_commands.h"
-#include "link/messages.h"
+#include "link/modem_link.h"
 #include "link/port_designation.h"
-#include "link/text.h"
-#include "ui/terminal.h"
 
 namespace shortmsg {
 namespace {
 
-constexpr std::string_view kQuickMessages[] = {
-    "Please call me!",
-    "Test SMS Message!",
-    "GPSquery:1",
-    "GPSquery:0,0.03,",
-    "GPSquery:0,0,60,0,01/13/03 03:26:00 pm,01/13/03 03:29:00 pm,",
-};
-
 constexpr int kSanityInterval = 20000;  // ms; the window's layout holds 60000
-
-void AddQuickMessages(SMS& sms) {
-    for (std::string_view message : kQuickMessages) sms.QuickSMS_Combo1.AddItem(message);
-}
 
 }  // namespace
 
-bool SMS::OpenModemPort() {
-    const std::string& portText = Options().RadioSerialPortNumber.Text();
-    if (const std::string port = PortDesignation(portText); !port.empty()) {
-        MSComm1.SetCommPort(port);
-        MSComm1.SetSettings(std::string(at::kModemPortSettings));
-        if (MSComm1.Open()) return true;
-    }
-    app_.services.messageBox.Show(texts::PortNotAvailable(portText));
-    return false;
+ModemLink::ModemLink(SerialPort& port, LinkTimers timers, Clock& clock,
+                     const LinkSettings& settings, LinkEvents& events)
+    : MSComm1(port), timers_(timers), clock_(clock), settings_(settings), events_(events) {
+    timers_.ServiceSerialPortMSComm1Timer.OnTimer = [this] {
+        ServiceSerialPortMSComm1Timer_Timer();
+    };
+    timers_.SanityTimer.OnTimer = [this] { SanityTimer_Timer(); };
+    timers_.ResponseTimeOutTimer.OnTimer = [this] { ResponseTimeOutTimer_Timer(); };
 }
 
-void SMS::Form_Load() {
-    QuitButton.SetEnabled(true);
-    MSComm1.SetInputLen(0);
+bool ModemLink::OpenPort() {
     if (MSComm1.PortOpen()) MSComm1.Close();
-    if (!OpenModemPort()) {
-        // The terminal still comes up whole, so that it recovers at once when the port is
-        // fixed in the options window: the canned texts are there, the sanity check runs
-        // every 20 s once started, and the queue's bookkeeping points before its start so
-        // that the first command queued later is written whole.
-        AddQuickMessages(*this);
-        SanityTimer.SetInterval(kSanityInterval);
-        TxCommandEnd = -1;
-        return;
-    }
+    const std::string port = PortDesignation(settings_.port);
+    if (port.empty()) return false;
+    MSComm1.SetCommPort(port);
+    MSComm1.SetSettings(std::string(at::kModemPortSettings));
+    return MSComm1.Open();
+}
 
-    AddQuickMessages(*this);
+void ModemLink::Start() {
     MSComm1.DiscardInput();
-    RxLineStart = 1;
+    rx_ = ReceiveBuffer{};
+    queue_.ReplaceWith({at::kInitialisation.begin(), at::kInitialisation.end()});
+    // "AT" heads the queue as the command written last; the rest goes one per answer.
+    queue_.SetLastCommandSent(queue_.Head());
+    MSComm1.Output(queue_.LastCommandSent());
 
-    TxModemBuffer.clear();
-    for (std::string_view command : at::kInitialisation) {
-        TxModemBuffer.append(command).append(at::kLineEnd);
-    }
-    TxCommandStart = 1;
-    TxCommandEnd = InStr(1, TxModemBuffer, at::kLineEnd);
-    LastCommandSent = Mid(TxModemBuffer, TxCommandStart, TxCommandEnd + 2 - TxCommandStart);
-    MSComm1.Output(LastCommandSent);
-
-    if (!ResponseTimeOutTimer.Enabled()) ResponseTimeOutTimer.SetEnabled(true);
+    PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
+    if (!timeout.Enabled()) timeout.SetEnabled(true);
     ReadyForNextCommand = false;
     PromptReceived = false;
-    ResendCount = 0;
+    queue_.ResetResends();
     ResponseTimedOut = false;
-    if (!ServiceSerialPortMSComm1Timer.Enabled()) ServiceSerialPortMSComm1Timer.SetEnabled(true);
+    PeriodicTimer& service = timers_.ServiceSerialPortMSComm1Timer;
+    if (!service.Enabled()) service.SetEnabled(true);
     ModemResponding = false;
-    SanityTimer.SetInterval(kSanityInterval);
-    if (!SanityTimer.Enabled()) SanityTimer.SetEnabled(true);
-    if (!OneHalfSecondTimer.Enabled()) OneHalfSecondTimer.SetEnabled(true);
-    SentHighlightTicks = 0;
+    timers_.SanityTimer.SetInterval(kSanityInterval);
+    if (!timers_.SanityTimer.Enabled()) timers_.SanityTimer.SetEnabled(true);
+}
+
+// The link comes up without its port, so that it recovers at once when the port is fixed
+// in the options window: the sanity check runs every 20 s once started, and nothing heads
+// the queue, so the first command queued later is written whole.
+void ModemLink::StartWithoutPort() {
+    timers_.SanityTimer.SetInterval(kSanityInterval);
+    queue_.DropHead();
+}
+
+void ModemLink::Quit() {
+    if (MSComm1.PortOpen()) MSComm1.Close();
+    for (PeriodicTimer* timer : {&timers_.ResponseTimeOutTimer,
+                                 &timers_.ServiceSerialPortMSComm1Timer, &timers_.SanityTimer}) {
+        if (timer->Enabled()) timer->SetEnabled(false);
+    }
 }
 
 }  // namespace shortmsg

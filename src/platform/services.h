@@ -2,6 +2,7 @@
 // The platform services the terminal core uses. Each has a real implementation (Qt, the
 // file system) and a test double (the virtual clock, the scripted port).
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,15 +11,17 @@
 
 namespace shortmsg {
 
-class Timer;
+// Who a running timer belongs to: the caller's own key (the timer object's address).
+using TimerId = const void*;
 
-// Runs the periodic timers. Enabling a timer, or writing its interval while it is enabled,
-// starts its count again.
+// Runs the periodic timers on the one thread everything runs on.
 class TimerService {
   public:
     virtual ~TimerService() = default;
-    virtual void Restart(Timer& timer) = 0;
-    virtual void Stop(Timer& timer) = 0;
+    // Starts the count of timer `id` afresh: `tick` runs every `intervalMs` from now, until
+    // the timer is stopped or started again. An interval of 0 or less never ticks.
+    virtual void Start(TimerId id, int intervalMs, std::function<void()> tick) = 0;
+    virtual void Stop(TimerId id) = 0;
 };
 
 class Clock {

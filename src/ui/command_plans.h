@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/link_state.h"
+#include "link/phone_book.h"
 
 namespace shortmsg {
 

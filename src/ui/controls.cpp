@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "platform/services.h"
-
 namespace shortmsg {
 
 std::string_view PropertyName(Property p) {
@@ -162,34 +160,10 @@ void Shape::SetFillColor(int color) {
 // ---- Timer ----
 
 Timer::Timer(Form& form, std::string name, TimerService& service, int interval, bool enabled)
-    : Control(form, std::move(name)), service_(service), interval_(interval), enabled_(enabled) {
-    if (enabled_) service_.Restart(*this);
-}
+    : Control(form, std::move(name)), PeriodicTimer(service, interval, enabled) {}
 
-Timer::~Timer() {
-    if (enabled_) service_.Stop(*this);
-}
-
-void Timer::SetInterval(int ms) {
-    const bool changed = ms != interval_;
-    interval_ = ms;
-    if (changed) Notify(Property::Interval);
-    if (enabled_) service_.Restart(*this);
-}
-
-void Timer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
-    enabled_ = enabled;
-    Notify(Property::Enabled);
-    if (enabled_) {
-        service_.Restart(*this);
-    } else {
-        service_.Stop(*this);
-    }
-}
-
-void Timer::Fire() const {
-    if (enabled_ && OnTimer) OnTimer();
+void Timer::Changed(Change change) const {
+    Notify(change == Change::Interval ? Property::Interval : Property::Enabled);
 }
 
 // ---- Form ----

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/periodic_timer.h"
+
 namespace shortmsg {
 
 inline constexpr int kWhite = 16777215;
@@ -29,7 +31,6 @@ std::string_view PropertyName(Property p);
 
 class Form;
 class Control;
-class TimerService;
 
 class FormObserver {
   public:
@@ -146,24 +147,13 @@ class Shape : public Control {
     int fillColor_;
 };
 
-// A periodic timer. Enabling it, or writing its interval while enabled, restarts its count.
-class Timer : public Control {
+// A window's timer: a periodic timer whose changes the window's observer sees.
+class Timer : public Control, public PeriodicTimer {
   public:
     Timer(Form& form, std::string name, TimerService& service, int interval, bool enabled);
-    ~Timer() override;
-    int Interval() const { return interval_; }
-    void SetInterval(int ms);
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
-    // Called by the timer service when the period has passed.
-    void Fire() const;
-
-    std::function<void()> OnTimer;
 
   private:
-    TimerService& service_;
-    int interval_;
-    bool enabled_;
+    void Changed(Change change) const override;
 };
 
 class Form {

@@ -43,9 +43,10 @@ void SMS::QuickMessagePick() {
 // name found in no slot of the range read leaves the destination as it was.
 void SMS::PhoneBookPick() {
     PhoneBookChosen = false;
-    const auto slot =
-        FindPhoneBookSlot(PhoneBookNames, PhoneBookFirstIndex, PhoneBookUsed, PhoneBook.Text());
-    if (slot) SendToAddress.SetText(PhoneBookNumbers[static_cast<size_t>(*slot)]);
+    const PhoneBookTables& book = link_.PhoneBook();
+    const auto slot = FindPhoneBookSlot(book.PhoneBookNames, book.PhoneBookFirstIndex,
+                                        book.PhoneBookUsed, PhoneBook.Text());
+    if (slot) SendToAddress.SetText(book.PhoneBookNumbers[static_cast<size_t>(*slot)]);
 }
 
 // The options window is shown and the modem is not serviced until "Back to Main".

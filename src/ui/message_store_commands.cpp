@@ -11,25 +11,26 @@ namespace shortmsg {
 void SMS::NextButton_Click() {
     const NextPlan plan = PlanNext(ReadSMSMemory1Index.Text(), NumberOfMessages.Text());
     if (plan.askCounts) {
-        QueueCommand(at::kStorageQuery);
+        link_.QueueCommand(at::kStorageQuery);
         return;
     }
     if (plan.steppedIndex) ReadSMSMemory1Index.SetText(*plan.steppedIndex);
     if (plan.resetIndex) ReadSMSMemory1Index.SetText(*plan.resetIndex);
-    if (plan.read) QueueCommand(std::string(at::kReadMessage).append(ReadSMSMemory1Index.Text()));
+    if (plan.read)
+        link_.QueueCommand(std::string(at::kReadMessage).append(ReadSMSMemory1Index.Text()));
 }
 
 // The index goes into "AT+CMGD=" as the box shows it.
 void SMS::EraseButton_Click() {
     switch (PlanErase(ReadSMSMemory1Index.Text(), NumberOfMessages.Text())) {
         case EraseAction::AskCounts:
-            QueueCommand(at::kStorageQuery);
+            link_.QueueCommand(at::kStorageQuery);
             break;
         case EraseAction::Erase:
             EraseButton.SetEnabled(false);
-            QueueCommand(std::string(at::kDeleteMessage).append(ReadSMSMemory1Index.Text()));
-            QueueCommand(at::kStorageQuery);
-            QueueCommand(at::kListAllMessages);
+            link_.QueueCommand(std::string(at::kDeleteMessage).append(ReadSMSMemory1Index.Text()));
+            link_.QueueCommand(at::kStorageQuery);
+            link_.QueueCommand(at::kListAllMessages);
             break;
         case EraseAction::Nothing:
             break;

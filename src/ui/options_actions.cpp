@@ -52,9 +52,9 @@ void OptionsForm::UpdatePhoneBookButton_Click() {
     SMS& sms = app_.Sms();
     while (sms.PhoneBook.ListCount() >= 1) sms.PhoneBook.RemoveItem(0);
     if (sms.PhoneBook.Text() != texts::kPhoneBookText) sms.PhoneBook.SetText(texts::kPhoneBookText);
-    sms.QueueCommand(at::kSelectSimPhoneBook);
-    sms.QueueCommand(at::kPhoneBookQuery);
-    sms.QueueCommand(at::kPhoneBookRange);
+    sms.Link().QueueCommand(at::kSelectSimPhoneBook);
+    sms.Link().QueueCommand(at::kPhoneBookQuery);
+    sms.Link().QueueCommand(at::kPhoneBookRange);
 }
 
 void OptionsForm::BackToMainButton_Click() {
@@ -68,7 +68,6 @@ void OptionsForm::BackToMainButton_Click() {
     }
     if (!SerialPortNumberChanged) return;
     SerialPortNumberChanged = false;
-    if (sms.MSComm1.PortOpen()) sms.MSComm1.Close();
     sms.OpenModemPort();
 }
 

@@ -11,16 +11,41 @@ OptionsForm::OptionsForm(Terminal& app)
       GPSComm1(app.services.GPSComm1),
       app_(app) {
     RadioSerialPortNumber.OnClick = [this] { RadioSerialPortNumber_Click(); };
-    UseSCAinPhone.OnClick = [this] { UseSCAinPhone_Click(); };
-    EnableGPS.OnClick = [this] { EnableGPS_Click(); };
+    UseSCAinPhone.OnClick = [this] {
+        FillSettings();
+        UseSCAinPhone_Click();
+    };
+    EnableGPS.OnClick = [this] {
+        FillSettings();
+        EnableGPS_Click();
+    };
+    for (TextBox* box : {&RadioSerialPortNumber, &ServiceCenterAddress}) {
+        box->OnChange = [this] { FillSettings(); };
+    }
+    for (CheckBox* box : {&RegisteredSM, &SBM_Enabled, &StoreRxGPS}) {
+        box->OnClick = [this] { FillSettings(); };
+    }
     UpdatePhoneBookButton.OnClick = [this] { UpdatePhoneBookButton_Click(); };
     BackToMainButton.OnClick = [this] { BackToMainButton_Click(); };
     GPS_Timer1.OnTimer = [this] { app_.Gps().GPS_Timer1_Timer(); };
-    GPS_LocationUpdateTimer.OnTimer = [this] { app_.Gps().GPS_LocationUpdateTimer_Timer(); };
+    FillSettings();
 }
 
 void OptionsForm::Form_Load() {
     SerialPortNumberChanged = false;
+}
+
+void OptionsForm::FillSettings() {
+    LinkSettings& link = app_.linkSettings;
+    link.port = RadioSerialPortNumber.Text();
+    link.serviceCenter = ServiceCenterAddress.Text();
+    link.useScaInPhone = UseSCAinPhone.Checked();
+    link.registered = RegisteredSM.Checked();
+    link.sbmEnabled = SBM_Enabled.Checked();
+    GpsSettings& gps = app_.gpsSettings;
+    gps.enableGps = EnableGPS.Checked();
+    gps.storeRxGps = StoreRxGPS.Checked();
+    gps.sbmEnabled = SBM_Enabled.Checked();
 }
 
 }  // namespace shortmsg

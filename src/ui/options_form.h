@@ -1,6 +1,7 @@
 #pragma once
 // The options window ("Options"): the settings, the GPS receiver port and its timers, the
-// debug and status displays, and the actions "Back to Main" and "Update Phone Book".
+// debug and status displays, and the actions "Back to Main" and "Update Phone Book". The
+// modem link and the GPS side read the settings from the structs this window fills.
 #include "platform/serial_port.h"
 #include "ui/controls.h"
 
@@ -36,6 +37,9 @@ class OptionsForm : public Form {
     void EnableGPS_Click();
     void UpdatePhoneBookButton_Click();
     void BackToMainButton_Click();
+    // Copies the settings into the terminal's LinkSettings and GpsSettings; runs whenever
+    // one of them changes.
+    void FillSettings();
 
     Terminal& App() { return app_; }
 

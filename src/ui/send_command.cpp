@@ -17,7 +17,7 @@ void SendShortBurst(SMS& sms) {
         sms.ReportError(texts::kSbdControlCharacters);
         return;
     }
-    sms.QueueSbdMessage(text);
+    sms.Link().QueueSbdMessage(text);
     sms.SendButton.SetEnabled(false);
 }
 
@@ -31,7 +31,7 @@ void SendSms(SMS& sms) {
     for (std::string_view text : failed) sms.ReportError(text);
     if (!failed.empty()) return;
 
-    if (sms.QueueTextMessage(sms.SMinputWindow.Text(), sms.SendToAddress.Text())) {
+    if (sms.Link().QueueTextMessage(sms.SMinputWindow.Text(), sms.SendToAddress.Text())) {
         sms.SendButton.SetEnabled(false);
     }
 }

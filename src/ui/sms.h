@@ -1,13 +1,12 @@
 #pragma once
-// The main window ("  Short Message"): its controls, the modem link state it owns, and its
-// event handlers. Start-up, the service loop, the reply handlers and the supervision timers
-// are implemented in link/; the operator's commands in ui/.
+// The main window ("  Short Message"): its controls, the modem link it shows, and its event
+// handlers. The link reports through LinkEvents; the window shows what it reports.
 #include <string>
 #include <string_view>
 
-#include "link/link_state.h"
+#include "link/link_events.h"
 #include "link/messages.h"
-#include "platform/serial_port.h"
+#include "link/modem_link.h"
 #include "ui/controls.h"
 
 namespace shortmsg {
@@ -15,7 +14,7 @@ namespace shortmsg {
 class Terminal;
 class OptionsForm;
 
-class SMS : public Form, public LinkState {
+class SMS : public Form, public LinkEvents {
   public:
     explicit SMS(Terminal& app);
 
@@ -43,21 +42,20 @@ class SMS : public Form, public LinkState {
     Timer OneHalfSecondTimer;
     Timer SanityTimer;
     Timer ResponseTimeOutTimer;
-    SerialPort& MSComm1;
 
-    // Start-up, service loop, supervision, error texts, quit (link/).
+    ModemLink& Link() { return link_; }
+    const ModemLink& Link() const { return link_; }
+
+    // Start-up: the link started on the port box's port, the quick messages, the timers.
     void Form_Load();
-    void ServiceSerialPortMSComm1Timer_Timer();
     void OneHalfSecondTimer_Timer();
-    void SanityTimer_Timer();
-    void ResponseTimeOutTimer_Timer();
     void ShowCmsError(const std::string& code);
     void QuitButton_Click();
     // Opens the modem port on the port box's number (or device); the not-available message
     // box when it cannot be opened. Used by start-up and by "Back to Main".
     bool OpenModemPort();
 
-    // Operator commands (ui/).
+    // Operator commands.
     void SendButton_Click();
     void ClearButton_Click();
     void EraseButton_Click();
@@ -71,39 +69,42 @@ class SMS : public Form, public LinkState {
     void QuickMessagePick();
     void PhoneBookPick();
 
-    // Reply handlers called by the dispatch with the current line (link/).
-    void CsmsReply(const std::string& line);
-    void CpmsReply(const std::string& line);
-    void CmgsReply(const std::string& line);
-    void SbdiReply(const std::string& line);
-    void SbdrtReply(const std::string& line);
-    void CmgrReply(const std::string& line);
-    void CdsReply(const std::string& line);
-    void CmtiReply(const std::string& line);
-    void CpbsReply(const std::string& line);
-    void CpbrReply(const std::string& line);
-
-    // Producers' side of the command queue.
-    void QueueCommand(std::string_view command);  // appends the command and CR LF
-    // Queues an SMS: "AT+CMGS=" with the length, the PDU with Ctrl-Z, "AT+CNMI=1,1,0,0,0"
-    // and "AT+CPMS?"; sets LookForSendMessagePrompt.
-    void QueueSmsSubmit(const std::string& pdu);
-    // The same with the given length after "AT+CMGS=".
-    void QueueSmsSubmit(const std::string& pdu, int length);
-    // Encodes the text for the destination with the options window's settings and queues
-    // it as above; a message the encoder refuses is shown in the error box instead, and
-    // false returned.
-    bool QueueTextMessage(std::string_view text, std::string_view destination);
-    // Queues a short burst message: "AT+SBDWT=" with the text, then "AT+SBDI".
-    void QueueSbdMessage(std::string_view text);
     // Shows a text in the blinking error box.
     void ReportError(std::string_view text);
 
     Terminal& App() { return app_; }
     OptionsForm& Options();
 
+    // The window's own state: the timed highlights and the deferred picks.
+    std::string SavedInputText;
+    std::string SentConfirmationText;  // what the running confirmation put into the box
+    bool SentHighlight = false;
+    int SentHighlightTicks = 0;
+    bool NewMessageHighlight = false;
+    int NewMessageHighlightTicks = 0;
+    bool ErrorBlink = false;
+    int ErrorBlinkTicks = 0;
+    bool QuickSmsChosen = false;
+    bool PhoneBookChosen = false;
+
   private:
+    // LinkEvents: what the link reports, shown.
+    void ModemTextReceived(const std::string& buffer) override;
+    void ServiceSupport(const std::string& mt, const std::string& mo) override;
+    void StorageCount(const std::string& used) override;
+    void MessageAnnounced(const std::string& index) override;
+    void MessageReceived(const MessageRead& message) override;
+    void StatusReportReceived(const std::string& line) override;
+    void ShortBurstTextReceived(const std::string& text) override;
+    void SendConfirmed() override;
+    void SendFinished() override;
+    void PhoneBookEntryRead(const std::string& name) override;
+    void CmsErrorReceived(const std::string& code) override;
+    void ErrorReported(std::string_view text) override;
+    void ModemResetting() override;
+
     Terminal& app_;
+    ModemLink link_;
 };
 
 }  // namespace shortmsg

@@ -1,9 +1,10 @@
 #include "ui/terminal.h"
 
+#include "link/at_commands.h"
+
 namespace shortmsg {
 
-Terminal::Terminal(const Services& s, FormObserver* observer)
-    : services(s), observer_(observer), gps_(*this) {}
+Terminal::Terminal(const Services& s, FormObserver* observer) : services(s), observer_(observer) {}
 
 Terminal::~Terminal() = default;
 
@@ -18,9 +19,59 @@ OptionsForm& Terminal::Options() {
     if (!options_) {
         options_ = std::make_unique<OptionsForm>(*this);
         options_->SetObserver(observer_);
+        ReportSink& sink = *this;
+        GpsView& view = *this;
+        gps_ =
+            std::make_unique<GpsTracker>(services.GPSComm1, options_->GPS_LocationUpdateTimer,
+                                         services.clock, services.files, gpsSettings, sink, view);
         options_->Form_Load();
     }
     return *options_;
+}
+
+GpsTracker& Terminal::Gps() {
+    Options();
+    return *gps_;
+}
+
+void Terminal::MessageForGps(const ReceivedMessage& message) {
+    Gps().OnMessage(message);
+}
+
+std::string Terminal::QueueSms(const std::string& destination, const std::string& text) {
+    const std::string before = Waiting();
+    Sms().Link().QueueTextMessage(text, destination);
+    return Waiting().substr(before.size());
+}
+
+std::string Terminal::QueueSbd(const std::string& text) {
+    const std::string before = Waiting();
+    Sms().Link().QueueSbdMessage(text);
+    return Waiting().substr(before.size());
+}
+
+void Terminal::DeleteStoredMessage(const std::string& storeIndex) {
+    Sms().Link().QueueCommand(std::string(at::kDeleteMessage).append(storeIndex));
+}
+
+std::string Terminal::Waiting() const {
+    return sms_ ? sms_->Link().Queue().Waiting() : std::string();
+}
+
+void Terminal::ShowSentence(const std::string& sentence) {
+    Options().GPS_Window.SetText(sentence);
+}
+
+void Terminal::ShowDistance(const std::string& km) {
+    Sms().DistanceMovedDisplay.SetText(km);
+}
+
+void Terminal::ShowReport(const std::string& sentence) {
+    Sms().SMinputWindow.SetText(sentence);
+}
+
+void Terminal::ShowError(std::string_view text) {
+    Sms().ReportError(text);
 }
 
 }  // namespace shortmsg

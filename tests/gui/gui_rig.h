@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "platform/scripted_port.h"
-#include "platform/service_doubles.h"
-#include "platform/virtual_clock.h"
+#include "platform/testing/scripted_port.h"
+#include "platform/testing/service_doubles.h"
+#include "platform/testing/virtual_clock.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/terminal_view.h"
 #include "ui/terminal.h"

@@ -99,14 +99,10 @@ TEST(Picking, AQuickMessageFillsTheInputBoxOnTheNextHalfSecond) {
 
 TEST(Picking, APhoneBookNameFillsTheAddress) {
     GuiRig rig;
-    rig.Sms().PhoneBookFirstIndex = "1";
-    rig.Sms().PhoneBookUsed = 2;
-    rig.Sms().PhoneBookNames[1] = "\"Alice\"";
-    rig.Sms().PhoneBookNumbers[1] = "+447700900123";
-    rig.Sms().PhoneBookNames[2] = "\"Bob\"";
-    rig.Sms().PhoneBookNumbers[2] = "1234";
-    rig.Sms().PhoneBook.AddItem("\"Alice\"");
-    rig.Sms().PhoneBook.AddItem("\"Bob\"");
+    rig.modem.Arrive(
+        "\r\n+CPBS: \"SM\",2,250\r\n+CPBR: (1-250)\r\n+CPBR: 1,\"+447700900123\",129,"
+        "\"Alice\"\r\n+CPBR: 2,\"1234\",129,\"Bob\"\r\n");
+    rig.Run(200);
     auto* combo = rig.Widget<QComboBox>("PhoneBook");
     combo->setCurrentIndex(0);  // as the list shows it when opened
     combo->setFocus();

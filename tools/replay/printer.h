@@ -17,7 +17,7 @@
 #include <string_view>
 
 #include "platform/services.h"
-#include "platform/virtual_clock.h"
+#include "platform/testing/virtual_clock.h"
 #include "ui/controls.h"
 
 namespace shortmsg::replay {

@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "platform/disk_files.h"
-#include "platform/scripted_port.h"
-#include "platform/virtual_clock.h"
+#include "platform/testing/scripted_port.h"
+#include "platform/testing/virtual_clock.h"
 #include "printer.h"
 #include "ui/terminal.h"
 

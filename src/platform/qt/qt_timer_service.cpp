@@ -1,35 +1,38 @@
 #include "platform/qt/qt_timer_service.h"
 
-#include "ui/controls.h"
-
 namespace shortmsg {
 
 QtTimerService::~QtTimerService() = default;
 
-void QtTimerService::Restart(Timer& timer) {
+void QtTimerService::Start(TimerId id, int intervalMs, std::function<void()> tick) {
     if (stopped_) return;
-    std::unique_ptr<QTimer>& qtimer = timers_[&timer];
-    if (!qtimer) {
-        qtimer = std::make_unique<QTimer>();
-        QObject::connect(qtimer.get(), &QTimer::timeout, [this, &timer] {
-            if (!stopped_) timer.Fire();
+    Running& running = timers_[id];
+    running.tick = std::move(tick);
+    if (!running.qtimer) {
+        running.qtimer = std::make_unique<QTimer>();
+        QObject::connect(running.qtimer.get(), &QTimer::timeout, [this, id] {
+            if (stopped_) return;
+            const auto found = timers_.find(id);
+            if (found == timers_.end()) return;
+            const std::function<void()> tick = found->second.tick;  // may restart the timer
+            tick();
         });
     }
-    if (timer.Interval() <= 0) {
-        qtimer->stop();
+    if (intervalMs <= 0) {
+        running.qtimer->stop();
         return;
     }
-    qtimer->start(timer.Interval());
+    running.qtimer->start(intervalMs);
 }
 
-void QtTimerService::Stop(Timer& timer) {
-    const auto found = timers_.find(&timer);
-    if (found != timers_.end()) found->second->stop();
+void QtTimerService::Stop(TimerId id) {
+    const auto found = timers_.find(id);
+    if (found != timers_.end()) found->second.qtimer->stop();
 }
 
 void QtTimerService::StopAll() {
     stopped_ = true;
-    for (auto& entry : timers_) entry.second->stop();
+    for (auto& entry : timers_) entry.second.qtimer->stop();
 }
 
 }  // namespace shortmsg

@@ -1,5 +1,5 @@
 #pragma once
-// The terminal's timers on QTimer: one QTimer per Timer, ticking on the window thread.
+// The terminal's timers on QTimer: one QTimer per timer id, ticking on the window thread.
 #include <QTimer>
 #include <map>
 #include <memory>
@@ -15,9 +15,8 @@ class QtTimerService final : public TimerService {
     QtTimerService(const QtTimerService&) = delete;
     QtTimerService& operator=(const QtTimerService&) = delete;
 
-    // Starts the count again with the timer's interval; one of 0 or less never fires.
-    void Restart(Timer& timer) override;
-    void Stop(Timer& timer) override;
+    void Start(TimerId id, int intervalMs, std::function<void()> tick) override;
+    void Stop(TimerId id) override;
 
     // Stops every timer for good: nothing fires or starts after this (the end of the
     // program).
@@ -26,7 +25,11 @@ class QtTimerService final : public TimerService {
   private:
     // The QTimers stay until the service goes: a timer may be stopped from inside its own
     // tick, when deleting its QTimer would pull it from under the running signal.
-    std::map<Timer*, std::unique_ptr<QTimer>> timers_;
+    struct Running {
+        std::unique_ptr<QTimer> qtimer;
+        std::function<void()> tick;
+    };
+    std::map<TimerId, Running> timers_;
     bool stopped_ = false;
 };
 

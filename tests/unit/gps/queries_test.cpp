@@ -58,13 +58,12 @@ TEST_P(Queries, AnswerAndLeaveBehind) {
     rig.State().GPS_RefLatitude = 1;
     rig.State().GPS_RefLongitude = 2;
     if (c.byShortBurst) {
-        rig.Gps().GPSQueryFromSBM(c.text);
+        rig.Message(c.text, Channel::ShortBurst, rig.Sms().FromAddress.Text());
     } else {
-        rig.terminal.ReceivedMessageText = c.text;
-        rig.Gps().GPSQueryFromSMS();
+        rig.Message(c.text, Channel::Sms, kSender);
     }
     EXPECT_EQ(ReplyText(rig), c.reply);
-    EXPECT_EQ(rig.Sms().LookForSendMessagePrompt, c.reply.starts_with("sms:"));
+    EXPECT_EQ(rig.Sms().Link().Queue().LookForSendMessagePrompt, c.reply.starts_with("sms:"));
     EXPECT_EQ(rig.State().GPS_ReportAddress, kSender);
     EXPECT_EQ(rig.State().GPS_DistanceThreshold, c.threshold);
     EXPECT_DOUBLE_EQ(rig.State().GPS_RefLatitude, c.referenceMoved ? 48.01 : 1);
@@ -104,7 +103,7 @@ Snapshot Take(GpsRig& rig) {
                     s.GPS_DistanceThreshold,
                     s.GPS_ReportInterval,
                     s.GPS_ReportAddress,
-                    rig.Sms().TxModemBuffer,
+                    rig.Sms().Link().Queue().HeadAndWaiting(),
                     rig.Sms().SMinputWindow.Text(),
                     s.GPS_ReportStart,
                     s.GPS_ReportStop,
@@ -123,15 +122,13 @@ TEST(Queries, MalformedChangeNothing) {
         GpsRig rig;
         rig.GpsTick(Line(kValid));
         rig.Sms().FromAddress.SetText("111");
-        rig.terminal.ReceivedMessageText = kTimed;
-        rig.Gps().GPSQueryFromSMS();
+        rig.Message(kTimed, Channel::Sms, "111");
         rig.Sms().FromAddress.SetText(kSender);
         const Snapshot before = Take(rig);
 
-        rig.terminal.ReceivedMessageText = text;
-        rig.Gps().GPSQueryFromSMS();
+        rig.Message(text, Channel::Sms, kSender);
         EXPECT_TRUE(Take(rig) == before) << text;
-        rig.Gps().GPSQueryFromSBM(text);
+        rig.Message(text, Channel::ShortBurst, rig.Sms().FromAddress.Text());
         EXPECT_TRUE(Take(rig) == before) << text;
     }
 }

@@ -61,10 +61,10 @@ TEST(ReportBySms, ServiceCentreAndStatusReportFromTheOptions) {
 TEST(ReportBySms, TextTheEncoderRefusesIsReportedNotQueued) {
     GpsRig rig;
     const std::string tooLong = "GPRMC," + std::string(170, '9');
-    rig.Gps().QueueGPSReportSMS("12345", tooLong);
+    rig.Sms().Link().QueueTextMessage(tooLong, "12345");
     EXPECT_EQ(rig.Waiting(), "");
     EXPECT_EQ(rig.errorBox.texts.size(), 1u);
-    EXPECT_FALSE(rig.Sms().LookForSendMessagePrompt);
+    EXPECT_FALSE(rig.Sms().Link().Queue().LookForSendMessagePrompt);
 }
 
 // The compose box (70 characters without "Default SCA") shows the sentence cut; the
@@ -111,8 +111,8 @@ TEST(ReportFlood, OnlyTheSameSourceHoldsAReportBack) {
     MakeReportDue(both, kNorth);
     OpenWindow(both);
     both.Gps().GPS_LocationUpdateTimer_Timer();
-    both.Gps().GPSQueryFromSBM("GPSquery:1");
-    both.Gps().GPSQueryFromSBM("GPSquery:1");
+    both.Message("GPSquery:1", Channel::ShortBurst, both.Sms().FromAddress.Text());
+    both.Message("GPSquery:1", Channel::ShortBurst, both.Sms().FromAddress.Text());
     EXPECT_EQ(both.Waiting(), kReport + kReport + kReport + kReport);
 }
 

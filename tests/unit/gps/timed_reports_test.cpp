@@ -21,7 +21,7 @@ TEST(Timed, StartEqualToStopIsAWindowOfOneMoment) {
     rig.Options().SBM_Enabled.SetChecked(true);
     const std::string sentence = Rmc("4800.600", "N", "01100.000", "E");
     rig.GpsTick(Line(sentence));
-    rig.Gps().GPSQueryFromSBM(kCommand);
+    rig.Message(kCommand, Channel::ShortBurst, rig.Sms().FromAddress.Text());
     rig.Gps().GPS_LocationUpdateTimer_Timer();
     EXPECT_EQ(rig.Waiting(), "AT+SBDWT=" + sentence + "\r\nAT+SBDI\r\n");
     EXPECT_TRUE(rig.Options().GPS_LocationUpdateTimer.Enabled());
@@ -30,7 +30,7 @@ TEST(Timed, StartEqualToStopIsAWindowOfOneMoment) {
 TEST(Timed, SendsTheSentenceAsItIsEmptyOrVoid) {
     GpsRig rig;
     rig.Options().SBM_Enabled.SetChecked(true);
-    rig.Gps().GPSQueryFromSBM(kCommand);
+    rig.Message(kCommand, Channel::ShortBurst, rig.Sms().FromAddress.Text());
     rig.Gps().GPS_LocationUpdateTimer_Timer();
     EXPECT_EQ(rig.Waiting(), "AT+SBDWT=\r\nAT+SBDI\r\n");
     rig.AnswerModem();

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/port_map.h"
-#include "platform/scripted_port.h"
+#include "platform/testing/scripted_port.h"
 
 namespace shortmsg {
 namespace {

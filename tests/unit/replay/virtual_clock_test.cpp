@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/virtual_clock.h"
+#include "platform/testing/virtual_clock.h"
 #include "ui/controls.h"
 
 namespace shortmsg {

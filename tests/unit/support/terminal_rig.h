@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/scripted_port.h"
-#include "platform/service_doubles.h"
-#include "platform/virtual_clock.h"
+#include "platform/testing/scripted_port.h"
+#include "platform/testing/service_doubles.h"
+#include "platform/testing/virtual_clock.h"
 #include "ui/terminal.h"
 
 namespace shortmsg::testing {
@@ -66,7 +66,7 @@ struct TerminalRig {
 
     // Bytes from the modem, waiting now; one service tick.
     void ModemSays(std::string_view bytes) { modem.Arrive(bytes); }
-    void Tick() { Sms().ServiceSerialPortMSComm1Timer_Timer(); }
+    void Tick() { Sms().Link().ServiceSerialPortMSComm1Timer_Timer(); }
     // What was written to the modem since the last call.
     std::string TakeWrites() {
         std::string all;
@@ -75,10 +75,10 @@ struct TerminalRig {
         return all;
     }
     // The queue after the command written last: what still waits to go to the modem.
-    std::string Waiting() {
-        const SMS& sms = Sms();
-        const size_t from = sms.TxCommandEnd > 0 ? static_cast<size_t>(sms.TxCommandEnd) + 1 : 0;
-        return from < sms.TxModemBuffer.size() ? sms.TxModemBuffer.substr(from) : std::string();
+    std::string Waiting() { return Sms().Link().Queue().Waiting(); }
+    // A message from `sender` reaches the GPS side as the main window hands it on.
+    void Message(std::string_view text, Channel channel, std::string_view sender = "") {
+        Gps().OnMessage({std::string(text), std::string(sender), channel, ""});
     }
     // The modem answers "OK" (and ">" after "AT+CMGS=") to every command until the queue
     // is empty; returns what was written meanwhile.
@@ -91,6 +91,11 @@ struct TerminalRig {
             Tick();
         }
         return written;
+    }
+    // The command in flight times out: resent, or given up after three resends.
+    void TimeOut() {
+        Sms().Link().ResponseTimeOutTimer_Timer();
+        Tick();
     }
     // One GPS_Timer1 tick on what the receiver sent.
     void GpsTick(std::string_view read) {
@@ -111,13 +116,12 @@ struct TerminalRig {
     Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
 };
 
-// A started terminal whose modem has answered the start-up commands, with the receiver's
-// port open (port 3, as "GPS Enable" opens it).
+// A started terminal whose modem has answered the start-up commands, with "GPS Enable"
+// checked (the receiver's port 3 open, queries answered).
 struct GpsRig : TerminalRig {
     GpsRig() {
         Start();
-        gps.SetCommPort("3");
-        gps.Open();
+        Options().EnableGPS.SetChecked(true);
         AnswerModem();
     }
 };

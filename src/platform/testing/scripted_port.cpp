@@ -1,4 +1,4 @@
-#include "platform/scripted_port.h"
+#include "platform/testing/scripted_port.h"
 
 #include <algorithm>
 

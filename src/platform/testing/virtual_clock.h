@@ -46,8 +46,8 @@ class VirtualClock final : public TimerService, public Clock {
     std::int64_t MonotonicMs() override { return now_; }
 
     // TimerService.
-    void Restart(Timer& timer) override;
-    void Stop(Timer& timer) override;
+    void Start(TimerId id, int intervalMs, std::function<void()> tick) override;
+    void Stop(TimerId id) override;
 
     // Schedules `action` at `at`; events with equal times run in scheduling order.
     void Schedule(Ms at, EventKind kind, std::function<void()> action);
@@ -73,7 +73,8 @@ class VirtualClock final : public TimerService, public Clock {
     };
     using EventKey = std::pair<Ms, std::uint64_t>;  // time, scheduling order
     struct RunningTimer {
-        Timer* timer;
+        TimerId id;
+        std::function<void()> tick;
         Ms start;
         Ms interval;
         Ms due;

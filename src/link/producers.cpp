@@ -2,45 +2,43 @@
 #include <string>
 
 #include "link/at_commands.h"
+#include "link/modem_link.h"
 #include "pdu/alphabet.h"
 #include "pdu/dialled.h"
 #include "pdu/encoder.h"
-#include "ui/options_form.h"
-#include "ui/sms.h"
 
 namespace shortmsg {
 
-void SMS::QueueCommand(std::string_view command) {
-    TxModemBuffer.append(command).append(at::kLineEnd);
+void ModemLink::QueueCommand(std::string_view command) {
+    queue_.Append(command);
 }
 
-void SMS::QueueSmsSubmit(const std::string& pdu) {
+void ModemLink::QueueSmsSubmit(const std::string& pdu) {
     QueueSmsSubmit(pdu, UseTpduSendLength ? TpduLength(pdu) : WholePduLength(pdu));
 }
 
-void SMS::QueueSmsSubmit(const std::string& pdu, int length) {
+void ModemLink::QueueSmsSubmit(const std::string& pdu, int length) {
     QueueCommand(std::string(at::kSendMessage) + std::to_string(length));
-    TxModemBuffer.append(pdu).append(1, at::kCtrlZ).append(at::kLineEnd);
-    LookForSendMessagePrompt = true;
+    queue_.AppendLines(std::string(pdu).append(1, at::kCtrlZ).append(at::kLineEnd));
+    queue_.LookForSendMessagePrompt = true;
     QueueCommand(at::kIndicationsNoReports);
     QueueCommand(at::kStorageQuery);
 }
 
-bool SMS::QueueTextMessage(std::string_view text, std::string_view destination) {
-    const OptionsForm& options = Options();
-    const SubmitSettings settings{options.UseSCAinPhone.Checked(), options.RegisteredSM.Checked(),
-                                  options.ServiceCenterAddress.Text()};
+bool ModemLink::QueueTextMessage(std::string_view text, std::string_view destination) {
+    const SubmitSettings settings{settings_.useScaInPhone, settings_.registered,
+                                  settings_.serviceCenter};
     const auto pdu =
         EncodeSubmitPDU(ConvertTextToGSM(text), ConvertDialedDigits(destination), settings);
     if (!pdu) {
-        ReportError(pdu.error());
+        events_.ErrorReported(pdu.error());
         return false;
     }
     QueueSmsSubmit(*pdu);
     return true;
 }
 
-void SMS::QueueSbdMessage(std::string_view text) {
+void ModemLink::QueueSbdMessage(std::string_view text) {
     QueueCommand(std::string(at::kSbdWriteText).append(text));
     QueueCommand(at::kSbdExchange);
 }

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/serial_port.h"
-#include "platform/virtual_clock.h"
+#include "platform/testing/virtual_clock.h"
 
 namespace shortmsg {
 

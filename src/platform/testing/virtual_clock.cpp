@@ -1,8 +1,6 @@
-#include "platform/virtual_clock.h"
+#include "platform/testing/virtual_clock.h"
 
 #include <algorithm>
-
-#include "ui/controls.h"
 
 namespace shortmsg {
 namespace {
@@ -26,15 +24,15 @@ void VirtualClock::SetLocalTime(DateTime t) {
     localBaseAt_ = now_;
 }
 
-void VirtualClock::Restart(Timer& timer) {
-    Stop(timer);
-    const Ms interval = timer.Interval();
-    if (interval <= 0) return;  // never fires
-    timers_.push_back(RunningTimer{&timer, now_, interval, now_ + interval, nextOrder_++});
+void VirtualClock::Start(TimerId id, int intervalMs, std::function<void()> tick) {
+    Stop(id);
+    if (intervalMs <= 0) return;  // never fires
+    timers_.push_back(
+        RunningTimer{id, std::move(tick), now_, intervalMs, now_ + intervalMs, nextOrder_++});
 }
 
-void VirtualClock::Stop(Timer& timer) {
-    std::erase_if(timers_, [&](const RunningTimer& r) { return r.timer == &timer; });
+void VirtualClock::Stop(TimerId id) {
+    std::erase_if(timers_, [&](const RunningTimer& r) { return r.id == id; });
 }
 
 void VirtualClock::Schedule(Ms at, EventKind kind, std::function<void()> action) {
@@ -73,8 +71,8 @@ void VirtualClock::FireTimer(size_t index) {
     now_ = std::max(now_, t.due);
     // The next grid point after now: an overdue timer fires once, then keeps its grid.
     t.due = t.start + ((now_ - t.start) / t.interval + 1) * t.interval;
-    Timer* timer = t.timer;  // the handler may restart or stop timers
-    timer->Fire();
+    const std::function<void()> tick = t.tick;  // the tick may restart or stop timers
+    tick();
 }
 
 bool VirtualClock::Step(Ms until) {

@@ -1,0 +1,39 @@
+#pragma once
+// What the GPS side needs from the rest of the terminal: a way to queue position messages
+// for the modem (ReportSink) and a place to show what it does (GpsView). The terminal wires
+// both; the GPS side knows neither the modem link nor the windows.
+#include <string>
+#include <string_view>
+
+namespace shortmsg {
+
+class ReportSink {
+  public:
+    virtual ~ReportSink() = default;
+    // Queue a position message; each returns the lines it appended to the modem's queue
+    // ("" when nothing was queued, e.g. an SMS the encoder refused).
+    virtual std::string QueueSms(const std::string& destination, const std::string& text) = 0;
+    virtual std::string QueueSbd(const std::string& text) = 0;
+    // Queue the deletion of a message from the phone's store.
+    virtual void DeleteStoredMessage(const std::string& storeIndex) = 0;
+    // What still waits in the modem's queue, unwritten.
+    virtual std::string Waiting() const = 0;
+};
+
+class GpsView {
+  public:
+    virtual ~GpsView() = default;
+    virtual void ShowSentence(const std::string& sentence) = 0;  // the last sentence read
+    virtual void ShowDistance(const std::string& km) = 0;        // the distance moved
+    virtual void ShowReport(const std::string& sentence) = 0;    // a report going out
+    virtual void ShowError(std::string_view text) = 0;
+};
+
+// The options the GPS side acts on, as the options window holds them.
+struct GpsSettings {
+    bool enableGps = false;   // "GPS Enable": remote queries are answered
+    bool storeRxGps = false;  // "Store Rx GPS": positions received by SMS are logged
+    bool sbmEnabled = false;  // "SBM Enabled": reports go as short burst data
+};
+
+}  // namespace shortmsg

@@ -1,0 +1,51 @@
+#pragma once
+// What the modem link reports. The link never writes a window's control: it says what
+// happened, and the main window shows it. Each call comes at the moment the link's rules
+// reach that point, so what the windows show changes in the dialogue's own order.
+#include <string>
+#include <string_view>
+
+namespace shortmsg {
+
+// A message read from the phone's store ("+CMGR:"). A status report or a message of an
+// unknown type has no sender or time stamp of its own: those of the last message read are
+// given again, and the text is the PDU as received.
+struct MessageRead {
+    std::string sender;
+    std::string timeStamp;  // as shown: "08/01/21/ 14:00:00 GMT: 04"
+    std::string text;
+    std::string storeIndex;  // the index of the "AT+CMGR=" answered, as written
+};
+
+class LinkEvents {
+  public:
+    virtual ~LinkEvents() = default;
+
+    // The receive buffer, whole, after a read that brought input.
+    virtual void ModemTextReceived(const std::string& buffer) = 0;
+    // "+CSMS:": the MT and MO fields ("001" means supported).
+    virtual void ServiceSupport(const std::string& mt, const std::string& mo) = 0;
+    // "+CPMS:": the count of messages in the store (a whole number).
+    virtual void StorageCount(const std::string& used) = 0;
+    // "+CMTI:": a new message at `index` is being read.
+    virtual void MessageAnnounced(const std::string& index) = 0;
+    virtual void MessageReceived(const MessageRead& message) = 0;
+    // A status report ("+CDS:" or read from the store): its line for the status list.
+    virtual void StatusReportReceived(const std::string& line) = 0;
+    // The text of a received short burst message.
+    virtual void ShortBurstTextReceived(const std::string& text) = 0;
+    // A message went out: "+CMGS:", or a short burst exchange that sent one.
+    virtual void SendConfirmed() = 0;
+    // A send dialogue ended (confirmed, or a short burst exchange's outcome arrived).
+    virtual void SendFinished() = 0;
+    // One phone-book entry read: the name as the SIM gave it (with its quotes).
+    virtual void PhoneBookEntryRead(const std::string& name) = 0;
+    // "+CMS ERROR:" and its code text, as received after the colon.
+    virtual void CmsErrorReceived(const std::string& code) = 0;
+    // An error for the operator: an error result, a message not sent, a reply cut short.
+    virtual void ErrorReported(std::string_view text) = 0;
+    // The modem was silent for a whole sanity period and is being reset.
+    virtual void ModemResetting() = 0;
+};
+
+}  // namespace shortmsg

@@ -1,0 +1,105 @@
+// What the modem link reports, shown in the main window (and the options window's debug and
+// status boxes). A freshly announced message is also handed to the GPS side.
+#include "link/reply_fields.h"
+#include "ui/terminal.h"
+
+namespace shortmsg {
+namespace {
+
+constexpr std::string_view kServiceSupported = "001";
+
+int Lamp(const std::string& service) {
+    return service == kServiceSupported ? kGreen : kRed;
+}
+
+}  // namespace
+
+void SMS::ModemTextReceived(const std::string& buffer) {
+    Options().DebugWindow.SetText(buffer);
+}
+
+// The lamps follow the reply only while the main window is shown.
+void SMS::ServiceSupport(const std::string& mt, const std::string& mo) {
+    if (!Visible()) return;
+    MT_Supported.SetFillColor(Lamp(mt));
+    MO_Supported.SetFillColor(Lamp(mo));
+}
+
+// The index never points past the last message.
+void SMS::StorageCount(const std::string& used) {
+    NumberOfMessages.SetText(used);
+    EraseButton.SetEnabled(true);
+    if (IntegerValueOr0(ReadSMSMemory1Index.Text()) > IntegerValueOr0(NumberOfMessages.Text())) {
+        ReadSMSMemory1Index.SetText(NumberOfMessages.Text());
+    }
+}
+
+void SMS::MessageAnnounced(const std::string& index) {
+    ReadSMSMemory1Index.SetText(index);
+    NewMessageHighlight = true;
+    NewMessageHighlightTicks = 0;
+    MTDisplayWindow.SetBackColor(kGreen);
+    MTDisplayWindow.SetText(texts::kNewMessage);
+}
+
+// Only a message announced by "+CMTI:" moments ago (its highlight still on) is acted on;
+// one the operator steps to with Next is only shown.
+void SMS::MessageReceived(const MessageRead& message) {
+    FromAddress.SetText(message.sender);
+    ShortMessageTimeStamp.SetText(message.timeStamp);
+    MTDisplayWindow.SetText(message.text);
+    if (!NewMessageHighlight) return;
+    app_.MessageForGps({message.text, message.sender, Channel::Sms, ReadSMSMemory1Index.Text()});
+}
+
+void SMS::StatusReportReceived(const std::string& line) {
+    Options().MO_Message_Status.AddItem(line);
+}
+
+// A short burst message has no sender of its own: a query in it is answered to the number
+// the "From" box shows.
+void SMS::ShortBurstTextReceived(const std::string& text) {
+    NewMessageHighlight = true;
+    NewMessageHighlightTicks = 0;
+    MTDisplayWindow.SetBackColor(kGreen);
+    MTDisplayWindow.SetText(std::string(texts::kNewSbmPrefix).append(text));
+    app_.MessageForGps({text, FromAddress.Text(), Channel::ShortBurst, ""});
+}
+
+// " Message sent: " and the message on green in the input box; the half-second tick puts
+// the message back on white after nine ticks. A confirmation that comes while another is
+// showing keeps the operator's text saved, unless the operator has put new text in the box
+// meanwhile: the box never gets its own confirmation saved as the message.
+void SMS::SendConfirmed() {
+    const bool showing = SentHighlight && SMinputWindow.Text() == SentConfirmationText;
+    SentHighlight = true;
+    SMinputWindow.SetBackColor(kGreen);
+    if (!showing) SavedInputText = SMinputWindow.Text();
+    SMinputWindow.SetText(std::string(texts::kMessageSentPrefix).append(SavedInputText));
+    SentConfirmationText = SMinputWindow.Text();
+}
+
+void SMS::SendFinished() {
+    SendButton.SetEnabled(true);
+}
+
+void SMS::PhoneBookEntryRead(const std::string& name) {
+    PhoneBook.AddItem(name);
+}
+
+void SMS::CmsErrorReceived(const std::string& code) {
+    ErrorBlink = true;
+    ErrorBlinkTicks = 0;
+    ShowCmsError(code);
+}
+
+void SMS::ErrorReported(std::string_view text) {
+    ReportError(text);
+}
+
+void SMS::ModemResetting() {
+    MO_Supported.SetFillColor(kRed);
+    MT_Supported.SetFillColor(kRed);
+}
+
+}  // namespace shortmsg
