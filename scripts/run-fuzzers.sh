@@ -16,7 +16,7 @@ build=$(cd "$build" && pwd)
 parallel=${FUZZ_PARALLEL:-1}
 names=("$@")
 if [ ${#names[@]} -eq 0 ]; then
-  names=(decode_pdu unpack_septets decode_rmc)
+  names=(decode_pdu unpack_septets decode_rmc modem_link gps_query)
 fi
 
 run_one() {

@@ -29,34 +29,6 @@ void Track(GpsRig& rig, const std::string& threshold, const std::string& sentenc
     rig.GpsTick(Line(sentence));
 }
 
-TEST(Polling, AClosedPortIsOpenedAgain) {
-    GpsRig rig;
-    rig.gps.Close();
-    rig.GpsTick(Line(kNorth));
-    EXPECT_TRUE(rig.gps.PortOpen());
-    EXPECT_EQ(rig.State().GPS_LastSentence, kNorth);
-}
-
-// A threshold that is not plain digits (threshold_test) switches tracking off; the
-// multi-constellation talker tracks like the GPS one.
-TEST(Polling, TracksOnlyWithAThresholdAndAnyRmcTalker) {
-    struct Case {
-        std::string threshold, sentence;
-        bool tracked;
-    };
-    const Case cases[] = {
-        {"-1", kNorth, false},
-        {"0.5", Rmc("4800.600", "N", "01100.000", "E", "A", "GNRMC"), true},
-    };
-    for (const auto& c : cases) {
-        GpsRig rig;
-        Track(rig, c.threshold, c.sentence);
-        EXPECT_EQ(rig.Sms().DistanceMovedDisplay.Text().empty(), !c.tracked) << c.threshold;
-        EXPECT_EQ(rig.Waiting(), c.tracked ? "AT+SBDWT=" + c.sentence + "\r\nAT+SBDI\r\n" : "")
-            << c.threshold;
-    }
-}
-
 // The threshold as text that reads back as exactly `km`.
 std::string ExactText(double km) {
     char text[64];

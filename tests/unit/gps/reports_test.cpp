@@ -1,8 +1,7 @@
-// Position reports as they enter the modem's command queue: the options they follow, the
-// whole sentence whatever the compose box shows, and no report piling up behind one that
-// still waits. Plain reports by SMS and by short burst data, and the flood of distance
-// reports over a slow modem, are golden scenarios (gps/distance_sms, distance_sbd,
-// report_flood).
+// Position reports as they enter the modem's command queue: a refused one reported, and the
+// whole sentence whatever the compose box shows. Plain reports by SMS and by short burst
+// data, and the flood of distance reports over a slow modem, are golden scenarios
+// (gps/distance_sms, distance_sbd, report_flood).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,8 +16,6 @@ namespace {
 using namespace testing;
 
 const std::string kNorth = Rmc("4800.600", "N", "01100.000", "E");
-const std::string kFarther = Rmc("4801.200", "N", "01100.000", "E");
-const std::string kReport = "AT+SBDWT=" + kNorth + "\r\nAT+SBDI\r\n";
 
 // The PDU of the SMS waiting in the queue.
 std::string QueuedPdu(GpsRig& rig) {
@@ -40,22 +37,6 @@ void MakeReportDue(GpsRig& rig, const std::string& sentence) {
     rig.State().GPS_RefLatitude = 48;
     rig.State().GPS_RefLongitude = 11;
     rig.GpsTick(Line(sentence));
-}
-
-// A timed window open for the next hour.
-void OpenWindow(GpsRig& rig) {
-    rig.State().GPS_ReportStart = rig.clock.Now();
-    rig.State().GPS_ReportStop = DateTime{rig.clock.Now().seconds + 3600};
-}
-
-TEST(ReportBySms, ServiceCentreAndStatusReportFromTheOptions) {
-    GpsRig rig;
-    rig.Options().UseSCAinPhone.SetChecked(false);
-    rig.Options().RegisteredSM.SetChecked(true);
-    MakeReportDue(rig, kNorth);
-    // "881662900005" as the service centre, then SMS-SUBMIT with a status report asked for.
-    EXPECT_EQ(QueuedPdu(rig).substr(0, 18), "079188612609005031");
-    EXPECT_EQ(TextOf(QueuedPdu(rig)), kNorth);
 }
 
 TEST(ReportBySms, TextTheEncoderRefusesIsReportedNotQueued) {
@@ -85,35 +66,6 @@ TEST(Reports, ALongSentenceGoesOutWhole) {
             EXPECT_EQ(TextOf(QueuedPdu(rig)), longer);
         }
     }
-}
-
-// A report is skipped while the previous one from the same source still waits unwritten;
-// other sources and query replies are not held back by it.
-TEST(ReportFlood, OnlyTheSameSourceHoldsAReportBack) {
-    GpsRig sms;  // distance reports by SMS
-    MakeReportDue(sms, kNorth);
-    const std::string first = sms.Waiting();
-    sms.GpsTick(Line(kFarther));
-    EXPECT_EQ(sms.Waiting(), first);
-
-    GpsRig timed;  // timed reports, until the first one's lines are written
-    timed.Options().SBM_Enabled.SetChecked(true);
-    timed.GpsTick(Line(kNorth));
-    OpenWindow(timed);
-    for (int tick = 0; tick < 3; ++tick) timed.Gps().GPS_LocationUpdateTimer_Timer();
-    EXPECT_EQ(timed.Waiting(), kReport);
-    timed.AnswerModem();
-    timed.Gps().GPS_LocationUpdateTimer_Timer();
-    EXPECT_EQ(timed.Waiting(), kReport);
-
-    GpsRig both;  // a distance report, then a timed one and two query replies behind it
-    both.Options().SBM_Enabled.SetChecked(true);
-    MakeReportDue(both, kNorth);
-    OpenWindow(both);
-    both.Gps().GPS_LocationUpdateTimer_Timer();
-    both.Message("GPSquery:1", Channel::ShortBurst, both.Sms().FromAddress.Text());
-    both.Message("GPSquery:1", Channel::ShortBurst, both.Sms().FromAddress.Text());
-    EXPECT_EQ(both.Waiting(), kReport + kReport + kReport + kReport);
 }
 
 }  // namespace

@@ -11,31 +11,6 @@
 namespace shortmsg {
 namespace {
 
-constexpr std::string_view kNoAddress = "No address to send to!  Please enter send to address!";
-constexpr std::string_view kNoMessage = "No message to send! Please enter message in send window";
-constexpr std::string_view kNoSca =
-    "No service center address!  Please enter service center address!";
-
-struct CheckCase {
-    std::string address, message, sca;
-    bool useScaInPhone;
-    std::vector<std::string_view> failed;
-};
-
-// Golden scenario messages/sms_send_checks runs the checks through Send.
-TEST(SendChecks, AllThreeRunInOrderAndEveryFailureIsListed) {
-    const CheckCase cases[] = {
-        {"+447700900123", "hello", "", true, {}},  // the phone's own service centre
-        {"+447700900123", "", "881662900005", true, {kNoMessage}},
-        {"", "", "", false, {kNoAddress, kNoMessage, kNoSca}},
-        {" ", " ", " ", false, {}},  // a blank is text: no check looks inside
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(SmsSendChecks(c.address, c.message, c.sca, c.useScaInPhone), c.failed)
-            << '"' << c.address << "\" \"" << c.message << "\" \"" << c.sca << '"';
-    }
-}
-
 TEST(SendChecks, ShortBurstTextMayNotHoldControlCharacters) {
     struct Case {
         std::string text;

@@ -1,0 +1,104 @@
+// Remote "GPSquery:" texts of every form, arriving by SMS and as short burst data, between
+// receiver sentences and stretches of time in which the GPS timers run. Whatever the texts
+// say: the report timer runs at 1 s to one day or not at all, the distance threshold is a
+// number of kilometres or tracking is off, and reports never pile up in the modem's queue.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "gps/threshold.h"
+#include "platform/testing/scripted_port.h"
+#include "platform/testing/service_doubles.h"
+#include "platform/testing/virtual_clock.h"
+#include "ui/terminal.h"
+
+namespace {
+
+using namespace shortmsg;
+
+constexpr std::string_view kSentences[] = {
+    "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n",
+    "$GPRMC,123520,A,4808.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n",
+    "$GPRMC,123521,V,,,,,,,230394,,,N*53\r\n",
+    "$GNRMC,123522,A,4807.038,S,01131.000,W,022.4,084.4,230394,003.1,W*6A\r\n",
+};
+
+struct Script {
+    std::string_view data;
+    bool More() const { return !data.empty(); }
+    std::uint8_t Byte() {
+        if (data.empty()) return 0;
+        const auto b = static_cast<std::uint8_t>(data.front());
+        data.remove_prefix(1);
+        return b;
+    }
+    std::string Text() {
+        const std::size_t wanted = Byte() % 96 + 1u;  // read before the size is taken
+        const std::size_t n = std::min(wanted, data.size());
+        std::string text(data.substr(0, n));
+        data.remove_prefix(n);
+        return text;
+    }
+};
+
+std::size_t Lines(const std::string& text) {
+    std::size_t lines = 0;
+    for (char c : text) lines += c == '\n';
+    return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    VirtualClock clock;
+    PortAvailability ports;
+    ScriptedPort modem(clock, ports), receiver(clock, ports);
+    RecordingMessageBox box;
+    RecordingProgramEnd end;
+    DiscardingFiles files;
+    Terminal terminal(Services{modem, receiver, clock, clock, box, end, files});
+    terminal.Start();
+    OptionsForm& options = terminal.Options();
+    options.EnableGPS.SetChecked(true);
+    options.StoreRxGPS.SetChecked(true);
+    GpsTracker& gps = terminal.Gps();
+
+    Script script{std::string_view(reinterpret_cast<const char*>(data), size)};
+    std::size_t messages = 0;
+    while (script.More()) {
+        const std::uint8_t op = script.Byte();
+        switch (op % 4) {
+            case 0:
+                ++messages;
+                terminal.MessageForGps({script.Text(), "+447700900123", Channel::Sms, "1"});
+                break;
+            case 1:
+                ++messages;
+                options.SBM_Enabled.SetChecked(true);
+                modem.Arrive("\r\n+SBDRT:\r\n" + script.Text() + "\r\n");
+                clock.RunUntil(clock.NowMs() + 200);
+                options.SBM_Enabled.SetChecked((op & 4) != 0);
+                break;
+            case 2:
+                receiver.Arrive(kSentences[(op >> 2) % std::size(kSentences)]);
+                clock.RunUntil(clock.NowMs() + 500);
+                break;
+            default:
+                clock.RunUntil(clock.NowMs() + 1000 * static_cast<std::int64_t>(script.Byte()));
+                break;
+        }
+        const PeriodicTimer& timer = options.GPS_LocationUpdateTimer;
+        if (timer.Enabled() && (timer.Interval() < 1000 || timer.Interval() > 86400000)) {
+            __builtin_trap();
+        }
+        const double km = DistanceThresholdKm(gps.state.GPS_DistanceThreshold);
+        if (!std::isfinite(km) || km < 0) __builtin_trap();
+        // A reply per message (an SMS is four lines, a deletion one more), and at most one
+        // waiting report per source, behind the eight start-up commands.
+        const std::size_t waiting = Lines(terminal.Sms().Link().Queue().Waiting());
+        if (waiting > 8 + 5 * messages + 2 * 4) __builtin_trap();
+    }
+    return 0;
+}
