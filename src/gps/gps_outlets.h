@@ -33,7 +33,11 @@ class GpsView {
 struct GpsSettings {
     bool enableGps = false;   // "GPS Enable": remote queries are answered
     bool storeRxGps = false;  // "Store Rx GPS": positions received by SMS are logged
-    bool sbmEnabled = false;  // "SBM Enabled": reports go as short burst data
+    // The numbers that may ask for the position, separated by commas, semicolons or line
+    // breaks (empty: anyone), and whether a query by short burst data is answered while the list
+    // is set.
+    std::string allowedNumbers;
+    bool shortBurstQueries = false;
 };
 
 }  // namespace shortmsg

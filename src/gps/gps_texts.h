@@ -13,4 +13,11 @@ inline std::string LogNotWritten(std::string_view path, std::string_view reason)
     return std::string(kLogNotWrittenPrefix).append(reason.empty() ? path : reason);
 }
 
+// A "GPSquery:" from a number (or by short burst data) that may not ask.
+inline std::string QueryIgnored(bool bySms, std::string_view number) {
+    return std::string("Position query from ")
+        .append(bySms ? number : std::string_view("short burst data"))
+        .append(" ignored");
+}
+
 }  // namespace shortmsg::texts

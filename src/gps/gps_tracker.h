@@ -16,9 +16,6 @@ namespace shortmsg {
 
 struct GpsQuery;
 
-// How a message reached the terminal, and so how a reply goes back.
-enum class Channel { Sms, ShortBurst };
-
 // A message just received and shown: its text, its sender's number, how it came, and for an
 // SMS the store index it was read from.
 struct ReceivedMessage {
@@ -40,8 +37,8 @@ class GpsTracker {
     void GPS_LocationUpdateTimer_Timer();
 
     // A newly received message: a "GPSquery:" in it is answered (while "GPS Enable" is
-    // checked), by the way it came; a position sentence in an SMS is logged and the message
-    // deleted from the store (while "Store Rx GPS" is checked).
+    // checked and its sender may ask), by the way it came; a position sentence in an SMS is
+    // logged and the message deleted from the store (while "Store Rx GPS" is checked).
     void OnMessage(const ReceivedMessage& message);
 
     // Logs a position sentence received from another unit. A file that cannot be written
@@ -56,17 +53,17 @@ class GpsTracker {
     // One position message carrying `text`; the lines queued.
     std::string QueueGPSReportSMS(const std::string& destination, const std::string& text);
     std::string QueueGPSReportSBM(const std::string& text);
-    // The report is shown, and GPS_LastSentence goes out by `channel`; returns the lines
-    // queued.
-    std::string SendLastSentence(Channel channel);
+    // GPS_LastSentence (up to any control character in it) goes to `to` and shows in the
+    // compose box; the lines queued. Nothing goes to an SMS recipient without a number.
+    std::string SendLastSentence(const Recipient& to);
     // Whether the last report from `source` still waits, unwritten, in the queue.
     bool ReportWaiting(Source source) const;
-    // A report from `source`, by the channel that "SBM Enabled" chooses now.
+    // A report from `source`, back the way the query that started it came.
     void SendReport(Source source);
 
-    void AnswerQuery(std::string_view text, const std::string& sender, Channel replyChannel);
-    void StartTimedReports(const GpsQuery& query);
-    void StartDistanceTracking(const std::string& threshold, Channel replyChannel);
+    void AnswerQuery(std::string_view text, const Recipient& from);
+    void StartTimedReports(const GpsQuery& query, const Recipient& from);
+    void StartDistanceTracking(const std::string& threshold, const Recipient& from);
 
     SerialPort& GPSComm1;
     PeriodicTimer& GPS_LocationUpdateTimer;

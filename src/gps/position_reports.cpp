@@ -2,6 +2,7 @@
 // short burst data, queued for the modem.
 #include "gps/gps_tracker.h"
 #include "gps/report_queue.h"
+#include "gps/rmc_sentence.h"
 
 namespace shortmsg {
 
@@ -13,14 +14,14 @@ std::string GpsTracker::QueueGPSReportSBM(const std::string& text) {
     return sink_.QueueSbd(text);
 }
 
-std::string GpsTracker::SendLastSentence(Channel channel) {
+std::string GpsTracker::SendLastSentence(const Recipient& to) {
+    if (to.channel == Channel::Sms && to.number.empty()) return {};
+    const std::string text(ReportText(state.GPS_LastSentence));
     // The compose box may show the sentence cut to its maximum length; the message carries
     // it whole.
-    view_.ShowReport(state.GPS_LastSentence);
-    if (channel == Channel::Sms) {
-        return QueueGPSReportSMS(state.GPS_ReportAddress, state.GPS_LastSentence);
-    }
-    return QueueGPSReportSBM(state.GPS_LastSentence);
+    view_.ShowReport(text);
+    if (to.channel == Channel::Sms) return QueueGPSReportSMS(to.number, text);
+    return QueueGPSReportSBM(text);
 }
 
 bool GpsTracker::ReportWaiting(Source source) const {
@@ -28,8 +29,9 @@ bool GpsTracker::ReportWaiting(Source source) const {
 }
 
 void GpsTracker::SendReport(Source source) {
-    lastReportLines_[static_cast<std::size_t>(source)] =
-        SendLastSentence(settings_.sbmEnabled ? Channel::ShortBurst : Channel::Sms);
+    const Recipient& to =
+        source == Source::Distance ? state.distanceRecipient : state.timedRecipient;
+    lastReportLines_[static_cast<std::size_t>(source)] = SendLastSentence(to);
 }
 
 }  // namespace shortmsg

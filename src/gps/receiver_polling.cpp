@@ -20,9 +20,11 @@ GpsTracker::GpsTracker(SerialPort& gpsPort, PeriodicTimer& locationUpdateTimer, 
     GPS_LocationUpdateTimer.OnTimer = [this] { GPS_LocationUpdateTimer_Timer(); };
 }
 
+// A receiver port that closed (its device went away) is tried again on every tick, so the
+// positions come back with the device.
 void GpsTracker::GPS_Timer1_Timer() {
+    if (!GPSComm1.PortOpen() && !GPSComm1.Open()) return;
     if (GPSComm1.InBufferCount() == 0) return;
-    if (!GPSComm1.PortOpen()) GPSComm1.Open();
     // Whatever this tick does not use (other sentences, later RMC sentences) is dropped.
     const std::string read = GPSComm1.Input();
     const std::optional<std::string_view> sentence = TakeRmcSentence(read);

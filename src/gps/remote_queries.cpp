@@ -1,42 +1,49 @@
 // The "GPSquery:" commands that arrive in SMS and short burst text, and the logging of
 // position sentences received by SMS.
 #include "gps/gps_query.h"
+#include "gps/gps_texts.h"
 #include "gps/gps_tracker.h"
+#include "gps/query_access.h"
 #include "gps/rmc_sentence.h"
 
 namespace shortmsg {
 
 void GpsTracker::OnMessage(const ReceivedMessage& message) {
-    if (settings_.enableGps) AnswerQuery(message.text, message.sender, message.channel);
+    const Recipient from{message.channel,
+                         message.channel == Channel::Sms ? message.sender : std::string()};
+    if (settings_.enableGps) AnswerQuery(message.text, from);
     if (message.channel != Channel::Sms) return;
     if (settings_.storeRxGps && HoldsPositionSentence(message.text)) {
-        StoreRxGPSPosition(message.text, message.sender);
-        sink_.DeleteStoredMessage(message.storeIndex);
+        StoreRxGPSPosition(std::string(RmcSentenceIn(message.text)), message.sender);
+        if (!message.storeIndex.empty()) sink_.DeleteStoredMessage(message.storeIndex);
     }
 }
 
-void GpsTracker::AnswerQuery(std::string_view text, const std::string& sender,
-                             Channel replyChannel) {
+void GpsTracker::AnswerQuery(std::string_view text, const Recipient& from) {
     const GpsQuery query = ParseGpsQuery(text);
     if (query.kind == GpsQuery::Kind::None || query.kind == GpsQuery::Kind::Refused) return;
-    // Later reports go to the sender of the most recent well-formed command.
-    state.GPS_ReportAddress = sender;
+    if (!QueryAllowed(settings_, from.channel, from.number)) {
+        view_.ShowError(texts::QueryIgnored(from.channel == Channel::Sms, from.number));
+        return;
+    }
+    state.GPS_ReportAddress = from.number;
     switch (query.kind) {
         case GpsQuery::Kind::Immediate:
-            SendLastSentence(replyChannel);
+            SendLastSentence(from);
             break;
         case GpsQuery::Kind::Timed:
-            StartTimedReports(query);
+            StartTimedReports(query, from);
             break;
         case GpsQuery::Kind::Distance:
-            StartDistanceTracking(query.threshold, replyChannel);
+            StartDistanceTracking(query.threshold, from);
             break;
         default:
             break;
     }
 }
 
-void GpsTracker::StartTimedReports(const GpsQuery& query) {
+void GpsTracker::StartTimedReports(const GpsQuery& query, const Recipient& from) {
+    state.timedRecipient = from;
     state.GPS_DistanceThreshold = query.threshold;  // "0": distance tracking off
     state.GPS_ReportInterval = query.interval;
     state.GPS_ReportStart = query.start;
@@ -46,14 +53,15 @@ void GpsTracker::StartTimedReports(const GpsQuery& query) {
     if (!GPS_LocationUpdateTimer.Enabled()) GPS_LocationUpdateTimer.SetEnabled(true);
 }
 
-void GpsTracker::StartDistanceTracking(const std::string& threshold, Channel replyChannel) {
+void GpsTracker::StartDistanceTracking(const std::string& threshold, const Recipient& from) {
     state.GPS_DistanceThreshold = threshold;
+    state.distanceRecipient = from;
     DecodeGPRMC(state.GPS_LastSentence, state);
     // A void fix: no reply; the threshold counts from the old reference point.
     if (!state.GPS_FixValid) return;
     state.GPS_RefLatitude = state.GPS_Latitude;
     state.GPS_RefLongitude = state.GPS_Longitude;
-    SendLastSentence(replyChannel);
+    SendLastSentence(from);
 }
 
 }  // namespace shortmsg

@@ -93,6 +93,9 @@ void DecodeGPRMC(std::string_view sentence, GpsFixState& state) {
     double latitude = 0;
     double longitude = 0;
     if (!ParseAngle(field(3), 2, latitude) || !ParseAngle(field(5), 3, longitude)) return;
+    // No place on earth lies beyond 90 degrees of latitude or 180 of longitude: such a
+    // sentence ("9999.999,N,99999.999,E") is line noise, not a fix.
+    if (latitude > 90 || longitude > 180) return;
     const std::string_view northSouth = field(4);
     const std::string_view eastWest = field(6);
     if (northSouth == "S" || northSouth == "s") latitude = latitude * -1;

@@ -24,7 +24,8 @@ bool ParseDecimal(std::string_view text, double& value);
 // GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A
 // `sentence` is without its "$" and line end. Sets GPS_FixTime and GPS_FixValid always,
 // latitude and longitude only for a valid fix. Text that lacks the commas, has short
-// fields or non-numeric degrees or minutes is a void fix.
+// fields or non-numeric degrees or minutes, or a latitude beyond 90 or longitude beyond 180
+// degrees, is a void fix.
 void DecodeGPRMC(std::string_view sentence, GpsFixState& state);
 
 // Great-circle distance from the reference point to the fix, in km (K = 0.01745329,

@@ -7,6 +7,8 @@ namespace shortmsg::at {
 
 inline constexpr std::string_view kLineEnd = "\r\n";
 inline constexpr char kCtrlZ = '\x1A';
+// Ends a modem's text entry (a message body it waits for) without sending.
+inline constexpr char kEscape = '\x1B';
 
 inline constexpr std::string_view kAttention = "AT";
 inline constexpr std::string_view kReset = "ATZ";

@@ -38,6 +38,8 @@ class LinkEvents {
     virtual void SendConfirmed() = 0;
     // A send dialogue ended (confirmed, or a short burst exchange's outcome arrived).
     virtual void SendFinished() = 0;
+    // A new reading of the phone book begins: the list is built again from what it reads.
+    virtual void PhoneBookCleared() = 0;
     // One phone-book entry read: the name as the SIM gave it (with its quotes).
     virtual void PhoneBookEntryRead(const std::string& name) = 0;
     // "+CMS ERROR:" and its code text, as received after the colon.

@@ -33,6 +33,8 @@ inline constexpr std::string_view kSbdReceiveFailed = "Receive attempt failed!";
 inline constexpr std::string_view kMessageSentPrefix = " Message sent: ";
 inline constexpr std::string_view kNewMessage = " !!! New Message !!! ";
 inline constexpr std::string_view kNewSbmPrefix = "New SBM: ";
+// What "From" shows for a short burst message, which has no sender number.
+inline constexpr std::string_view kShortBurstSender = "Short burst";
 
 // The texts the program puts back into the phone-book and quick-message boxes.
 inline constexpr std::string_view kPhoneBookText = "Phone Book";

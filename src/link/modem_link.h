@@ -11,6 +11,7 @@
 #include "link/command_queue.h"
 #include "link/link_events.h"
 #include "link/link_settings.h"
+#include "link/outbox.h"
 #include "link/phone_book.h"
 #include "link/receive_buffer.h"
 #include "platform/periodic_timer.h"
@@ -43,6 +44,10 @@ class ModemLink {
     bool OpenPort();
     void Start();
     void StartWithoutPort();
+    // The port opened again after it was closed (it came back, or the operator chose it
+    // again): the modem is reset and initialised afresh, and the messages queued meanwhile
+    // go out whole after that; one already half written is reported not sent.
+    void PortReturned();
 
     // The timers' ticks.
     void ServiceSerialPortMSComm1Timer_Timer();
@@ -54,11 +59,11 @@ class ModemLink {
 
     // Producers: every command goes through the queue.
     void QueueCommand(std::string_view command);  // the command and CR LF
-    // An SMS: "AT+CMGS=" with the length, the PDU with Ctrl-Z, "AT+CNMI=1,1,0,0,0" and
-    // "AT+CPMS?"; the ">" prompt is awaited. The length counts the whole PDU, or only its
-    // TPDU once the modem has shown that it takes that.
-    void QueueSmsSubmit(const std::string& pdu);
-    void QueueSmsSubmit(const std::string& pdu, int length);
+    // An SMS part of message `message`: "AT+CMGS=" with the length, the PDU with Ctrl-Z,
+    // "AT+CNMI=1,1,0,0,0" and "AT+CPMS?". The length counts the whole PDU, or only its TPDU
+    // once the modem has shown that it takes that. The body goes when its prompt comes.
+    void QueueSmsSubmit(const std::string& pdu, int message);
+    void QueueSmsSubmit(const std::string& pdu, int length, int message);
     // Encodes `text` for `destination` with the settings and queues it as above; a message
     // the encoder refuses is reported and nothing is queued (false).
     bool QueueTextMessage(std::string_view text, std::string_view destination);
@@ -67,7 +72,7 @@ class ModemLink {
 
     const CommandQueue& Queue() const { return queue_; }
     const ReceiveBuffer& Received() const { return rx_; }
-    const PhoneBookTables& PhoneBook() const { return phoneBook_; }
+    const PhoneBookTables& PhoneBook() const { return phoneBook_.Tables(); }
     SerialPort& Port() { return MSComm1; }
 
     // The fields of the last "+CSMS:" and "+CPMS:" replies, in reply order.
@@ -76,15 +81,20 @@ class ModemLink {
         CpmsUsed3, CpmsTotal3;
 
   private:
-    friend struct DispatchTable;
-
     // The service loop's steps.
     void ReadModemInput();
     void CutAndDispatchLines();
     void DispatchLine(const std::string& line);
+    // A ">" that no written "AT+CMGS=" awaits (the modem still waits for a body the link
+    // gave up): answered with ESC; true when it was, and nothing else is written this tick.
+    bool CancelStrayPrompt();
     void PumpCommand();
     void ResendOnTimeOut();
+    void GiveUpCommand();
     void ResetModem();
+    // The modem reset: ESC (ending any text entry), "ATZ", and the queue replaced by the
+    // re-initialisation, whose first "AT" stands for the "ATZ".
+    void WriteResetAndReinitialise();
 
     // Reply handlers, called by the dispatch with the current line (MatchPos: where the
     // keyword was found).
@@ -104,23 +114,36 @@ class ModemLink {
 
     // The modem answered: the sanity check sees it, and the queue moves on.
     void ModemAnswered();
+    // Outgoing messages: a message that will not go is dropped from the queue and, the
+    // first time, reported with `reason` ("" when its failure was shown already).
+    void MessageFailed(int message, std::string_view reason);
+    // The message the line at the head of the queue belongs to, while it is pending (0 when
+    // none).
+    int MessageInFlight() const;
+
     // Reads and decodes the PDU line after the current line; see reception.cpp.
     struct ReadPdu;
     std::optional<ReadPdu> ReadAndDecodePdu();
     std::optional<std::string> CutPduLine();
     // Position (0-based) of `needle` in the text after the current line, at or after
     // `from`. While it is not there, what the modem sends meanwhile is read into the buffer
-    // until it turns up or the clock passes `deadline` (ms on the steady count).
-    std::optional<std::size_t> FindAfterLine(std::size_t from, std::string_view needle,
-                                             std::int64_t deadline);
-    // Reads the modem's next input into the buffer within the deadline; false when nothing
+    // until it turns up or the tick's wait budget is spent.
+    std::optional<std::size_t> FindAfterLine(std::size_t from, std::string_view needle);
+    // Waits until at least `count` characters follow the current line; false when the
+    // budget ran out first.
+    bool AwaitAfterLine(std::size_t count);
+    // Reads the modem's next input into the buffer within the budget; false when nothing
     // more can come (or the buffer is full).
-    bool ReceiveMore(std::int64_t deadline);
-    // The deadline of a wait for the rest of a reply, starting now.
-    std::int64_t ReplyDeadline();
+    bool ReceiveMore();
+    // Whether the tick has spent its wait budget: a line that would wait is left for the
+    // next tick.
+    bool WaitBudgetSpent();
 
     // The send-length dialects (send_length.cpp).
     void NoteCommandWritten(std::string_view command);
+    // A "+CMS ERROR:" refused the body written last: true when the message goes once more
+    // in the other dialect (the refusal is then no error for the operator).
+    bool WillRetryRefusedBody(const std::string& code) const;
     void MessageBodyRefused(const std::string& code);
     void MessageBodyConfirmed();
 
@@ -132,7 +155,8 @@ class ModemLink {
 
     CommandQueue queue_;
     ReceiveBuffer rx_;
-    PhoneBookTables phoneBook_;
+    PhoneBookReader phoneBook_;
+    Outbox outbox_;
 
     long MatchPos = 0;
     bool ReadyForNextCommand = false;
@@ -150,6 +174,13 @@ class ModemLink {
     std::string lastReadIndex_;
     std::string lastSender_;
     std::string lastTimeStamp_;
+    // The MT length of the "+SBDI:" that announced the short burst message to read next
+    // (-1: not known).
+    long mtLength_ = -1;
+    // The waits for the rest of replies share one budget per tick (ms on the steady
+    // count; 0 while no wait has started in this tick).
+    std::int64_t waitDeadline_ = 0;
+    bool stopCutting_ = false;
 };
 
 }  // namespace shortmsg

@@ -13,14 +13,13 @@ void ModemLink::QueueCommand(std::string_view command) {
     queue_.Append(command);
 }
 
-void ModemLink::QueueSmsSubmit(const std::string& pdu) {
-    QueueSmsSubmit(pdu, UseTpduSendLength ? TpduLength(pdu) : WholePduLength(pdu));
+void ModemLink::QueueSmsSubmit(const std::string& pdu, int message) {
+    QueueSmsSubmit(pdu, UseTpduSendLength ? TpduLength(pdu) : WholePduLength(pdu), message);
 }
 
-void ModemLink::QueueSmsSubmit(const std::string& pdu, int length) {
-    QueueCommand(std::string(at::kSendMessage) + std::to_string(length));
-    queue_.AppendLines(std::string(pdu).append(1, at::kCtrlZ).append(at::kLineEnd));
-    queue_.LookForSendMessagePrompt = true;
+void ModemLink::QueueSmsSubmit(const std::string& pdu, int length, int message) {
+    queue_.Append(std::string(at::kSendMessage) + std::to_string(length), message);
+    queue_.AppendLines(std::string(pdu).append(1, at::kCtrlZ).append(at::kLineEnd), message);
     QueueCommand(at::kIndicationsNoReports);
     QueueCommand(at::kStorageQuery);
 }
@@ -34,13 +33,14 @@ bool ModemLink::QueueTextMessage(std::string_view text, std::string_view destina
         events_.ErrorReported(pdu.error());
         return false;
     }
-    QueueSmsSubmit(*pdu);
+    QueueSmsSubmit(*pdu, outbox_.Open());
     return true;
 }
 
 void ModemLink::QueueSbdMessage(std::string_view text) {
-    QueueCommand(std::string(at::kSbdWriteText).append(text));
-    QueueCommand(at::kSbdExchange);
+    const int message = outbox_.Open();
+    queue_.Append(std::string(at::kSbdWriteText).append(text), message);
+    queue_.Append(at::kSbdExchange, message);
 }
 
 }  // namespace shortmsg

@@ -1,5 +1,7 @@
 #include "link/receive_buffer.h"
 
+#include <algorithm>
+
 #include "link/text.h"
 
 namespace shortmsg {
@@ -87,6 +89,18 @@ std::string_view ReceiveBuffer::AfterLine() const {
 
 void ReceiveBuffer::TakeAfterLine(std::size_t count) {
     consumedEnd_ = RxLineEnd + static_cast<long>(count);
+}
+
+bool ReceiveBuffer::PromptWaiting() const {
+    std::string_view tail(rx_);
+    tail.remove_prefix(std::min(tail.size(), static_cast<std::size_t>(RxLineStart - 1)));
+    const size_t prompt = tail.find_first_not_of("\r\n");
+    if (prompt == std::string_view::npos || tail[prompt] != '>') return false;
+    return tail.find_first_not_of(' ', prompt + 1) == std::string_view::npos;
+}
+
+char ReceiveBuffer::LineDelimiter() const {
+    return RxLineEnd > 0 ? rx_[static_cast<std::size_t>(RxLineEnd - 1)] : '\0';
 }
 
 bool ReceiveBuffer::TakePrompt() {

@@ -38,6 +38,8 @@ class ReceiveBuffer {
     std::optional<std::string> NextLine();
     // The text after the delimiter of the line given last, as far as it has arrived.
     std::string_view AfterLine() const;
+    // The line given last is cut again by the next NextLine (after the next StartCutting).
+    void PutBackLine() { lineGiven_ = false; }
     // A handler took `count` characters after the line's delimiter (the remote party's text
     // of a short burst message): the next line starts after them, so they are never cut
     // into lines of their own.
@@ -45,6 +47,11 @@ class ReceiveBuffer {
     // The ">" prompt: a ">" after the last complete line is taken, and the next line starts
     // after it. False when there is none.
     bool TakePrompt();
+    // Whether the text after the last complete line is a prompt alone: CR and LF, then ">"
+    // and blanks (as a modem waiting for a message body sends it).
+    bool PromptWaiting() const;
+    // The delimiter that ended the line given last (CR or LF).
+    char LineDelimiter() const;
 
   private:
     void Bound();

@@ -20,9 +20,8 @@ struct ModemLink::ReadPdu {
 // The PDU line after the current line: from its first "0" (the service-centre length octet
 // begins with it) up to the CR after it, waiting for the rest within the bound.
 std::optional<std::string> ModemLink::CutPduLine() {
-    const std::int64_t deadline = ReplyDeadline();
-    const auto start = FindAfterLine(0, "0", deadline);
-    const auto end = start ? FindAfterLine(*start, "\r", deadline) : std::nullopt;
+    const auto start = FindAfterLine(0, "0");
+    const auto end = start ? FindAfterLine(*start, "\r") : std::nullopt;
     if (!end) return std::nullopt;
     return std::string(rx_.AfterLine().substr(*start, *end - *start));
 }
@@ -59,14 +58,19 @@ std::optional<ModemLink::ReadPdu> ModemLink::ReadAndDecodePdu() {
 }
 
 // "+CMTI: \"SM\",7": read message 7, refresh the count; the window highlights the
-// announcement. The index is taken to the end of the line, a stray CR included; an index
-// that is not a whole number is no announcement the terminal can act on.
+// announcement. An index that is not a whole number is no announcement the terminal can act
+// on. A burst of announcements queues one read per index and one count after them all, so
+// that what the operator sends meanwhile does not wait behind a backlog.
 void ModemLink::CmtiReply(const std::string& line) {
     const auto index = ParseCmtiIndex(line, MatchPos);
     if (!index) return;
-    QueueCommand(std::string(at::kReadMessage).append(*index));
+    const std::string read = std::string(at::kReadMessage).append(*index);
+    const std::string count = std::string(at::kStorageQuery).append(at::kLineEnd);
+    const bool readWaiting = queue_.Holds(read + std::string(at::kLineEnd));
+    const bool countLast = queue_.LastIs(count);
+    if (!readWaiting) queue_.InsertBeforeTrailing(read, count);
     events_.MessageAnnounced(*index);
-    QueueCommand(at::kStorageQuery);
+    if (!readWaiting && !countLast) QueueCommand(at::kStorageQuery);
 }
 
 // "+CMGR: 0,,23" and the PDU line: sender, time stamp and text. A status report or an

@@ -14,7 +14,7 @@ constexpr std::string_view kCpbr = "+CPBR:";
 
 SbdiFields ParseSbdi(std::string_view line, long start) {
     const auto fields = CutFields(line, start, 6);
-    return {IntegerValue(fields[0]), IntegerValue(fields[2])};
+    return {IntegerValue(fields[0]), IntegerValue(fields[2]), IntegerValue(fields[4])};
 }
 
 PhoneBookStorage ParseCpbsStorage(std::string_view line) {
@@ -44,12 +44,10 @@ PhoneBookRange ParseCpbrRange(std::string_view line, long openPos) {
     return {Mid(line, start, dash - start), Mid(line, dash + 1, close - dash - 1)};
 }
 
-std::optional<std::string> PhoneBookReadCommand(std::string_view firstIndex, int used) {
-    const auto first = IntegerValue(firstIndex);
-    if (used == 0 || !first) return std::nullopt;
+std::string PhoneBookReadCommand(int first, int last) {
     std::string command(at::kPhoneBookRead);
-    command.append(firstIndex);
-    if (used >= 2) command.append(",").append(std::to_string(*first + used - 1));
+    command.append(std::to_string(first));
+    if (last > first) command.append(",").append(std::to_string(last));
     return command;
 }
 
@@ -65,9 +63,10 @@ std::optional<PhoneBookEntry> ParseCpbrEntry(std::string_view line, long keyword
 std::optional<std::string> ParseCmtiIndex(std::string_view line, long keywordPos) {
     const long comma = InStr(keywordPos, line, ",");
     if (comma == 0) return std::nullopt;
-    std::string index = Mid(line, comma + 1);
-    if (!IntegerValue(index)) return std::nullopt;
-    return index;
+    const std::string index = Mid(line, comma + 1);
+    const auto value = IntegerValue(index);
+    if (!value || *value < 0) return std::nullopt;
+    return std::to_string(*value);
 }
 
 }  // namespace shortmsg

@@ -8,11 +8,12 @@
 namespace shortmsg {
 
 // "+SBDI: 1, 5, 0, 0, 0, 0" (from the position after "+SBDI"'s colon): MO status, MO
-// sequence number, MT status, MT sequence number, MT length, MT queued. Only the two
-// statuses are used; one that is not a whole number is nullopt ("other").
+// sequence number, MT status, MT sequence number, MT length, MT queued. The two statuses
+// and the MT length are used; one that is not a whole number is nullopt ("other").
 struct SbdiFields {
     std::optional<int> moStatus;
     std::optional<int> mtStatus;
+    std::optional<int> mtLength;
 };
 SbdiFields ParseSbdi(std::string_view line, long start);
 
@@ -34,9 +35,9 @@ struct PhoneBookRange {
 };
 PhoneBookRange ParseCpbrRange(std::string_view line, long openPos);
 
-// The read command for `used` entries from `firstIndex` ("AT+CPBR=1,3"); nothing when no
-// entry is in use or the first index is not a whole number.
-std::optional<std::string> PhoneBookReadCommand(std::string_view firstIndex, int used);
+// The read command for the entries from `first` to `last` ("AT+CPBR=1,3"; "AT+CPBR=1" for
+// one entry).
+std::string PhoneBookReadCommand(int first, int last);
 
 // "+CPBR: 2,\"1234\",129,\"Bob\"": the index, the number between its quotes and the name
 // with its quotes (the rest of the line). nullopt when the index is not a whole number
@@ -48,8 +49,8 @@ struct PhoneBookEntry {
 };
 std::optional<PhoneBookEntry> ParseCpbrEntry(std::string_view line, long keywordPos);
 
-// The "+CMTI:" index: the text after the first comma at or after the keyword, to the end of
-// the line (a stray CR stays in it). nullopt when it is not a whole number.
+// The "+CMTI:" index: the whole number after the first comma at or after the keyword, as
+// digits (blanks, CR and LF around it are not part of it). nullopt when there is none.
 std::optional<std::string> ParseCmtiIndex(std::string_view line, long keywordPos);
 
 }  // namespace shortmsg

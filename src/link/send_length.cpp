@@ -43,14 +43,23 @@ void ModemLink::NoteCommandWritten(std::string_view command) {
     }
 }
 
-// A "+CMS ERROR:" answered the message body written last.
+bool ModemLink::WillRetryRefusedBody(const std::string& code) const {
+    const std::string_view pdu = BodyPdu(queue_.LastCommandSent());
+    return !pdu.empty() && IsInvalidPduModeParameter(code) && LastSendLength == WholePduLength(pdu);
+}
+
+// A "+CMS ERROR:" answered the message body written last: the message goes once more in the
+// standard dialect, or it does not go (the error shown says why; a refusal in both dialects
+// is reported in words of its own).
 void ModemLink::MessageBodyRefused(const std::string& code) {
     const std::string pdu(BodyPdu(queue_.LastCommandSent()));
-    if (pdu.empty() || !IsInvalidPduModeParameter(code)) return;
-    if (LastSendLength == WholePduLength(pdu)) {
-        QueueSmsSubmit(pdu, TpduLength(pdu));  // once more, in the standard dialect
+    const int message = queue_.Head().message;
+    if (WillRetryRefusedBody(code)) {
+        QueueSmsSubmit(pdu, TpduLength(pdu), message);
+    } else if (!pdu.empty() && IsInvalidPduModeParameter(code)) {
+        MessageFailed(message, texts::kNotSentRefused);
     } else {
-        events_.ErrorReported(texts::kNotSentRefused);
+        MessageFailed(message, "");
     }
 }
 

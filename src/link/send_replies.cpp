@@ -1,6 +1,7 @@
 // The replies that end a send: "+CMGS:" (an SMS accepted), "+SBDI:" (a short burst exchange's
 // outcome) and "+SBDRT:" (the text of a received short burst message).
 #include <string>
+#include <utility>
 
 #include "link/at_commands.h"
 #include "link/messages.h"
@@ -19,9 +20,12 @@ enum MtStatus { kMtReceived = 1, kMtFailed = 2 };
 
 }  // namespace
 
-// "+CMGS: 5": the message reference is not used; the "OK" after it releases the queue.
+// "+CMGS: 5": the message reference is not used; the "OK" after it releases the queue. A
+// message in parts is confirmed when its last part is.
 void ModemLink::CmgsReply(const std::string&) {
     MessageBodyConfirmed();
+    const int message = MessageInFlight();
+    if (message != 0 && !outbox_.PartConfirmed(message)) return;
     events_.SendConfirmed();
     events_.SendFinished();
 }
@@ -31,6 +35,7 @@ void ModemLink::CmgsReply(const std::string&) {
 void ModemLink::SbdiReply(const std::string& line) {
     const SbdiFields fields = ParseSbdi(line, MatchPos + kSbdiKeywordLength);
     ModemAnswered();
+    if (const int message = MessageInFlight()) outbox_.Close(message);
     switch (fields.moStatus.value_or(-1)) {
         case kMoNothingToSend:
             events_.ErrorReported(texts::kSbdNothingToSend);
@@ -47,6 +52,7 @@ void ModemLink::SbdiReply(const std::string& line) {
     events_.SendFinished();
     switch (fields.mtStatus.value_or(-1)) {
         case kMtReceived:
+            mtLength_ = fields.mtLength.value_or(-1);
             QueueCommand(at::kSbdReadText);
             break;
         case kMtFailed:
@@ -57,22 +63,33 @@ void ModemLink::SbdiReply(const std::string& line) {
     }
 }
 
-// "+SBDRT:" and, on the line after it, the remote party's text. The text is taken from two
-// characters after this line's delimiter up to the CR that ends it, waiting within the
-// bound for that CR. It is taken out of the buffer whether or not "SBM Enabled" is checked:
-// it is never dispatched as a line, so an "OK" or "+CMTI:" in it is no modem reply.
+// "+SBDRT:" and, after its line end, the remote party's text: exactly as many bytes as the
+// "+SBDI:" that announced it gave as the MT length, or, where that is not known, the text up
+// to the CR LF that ends it, waiting for the rest within the tick's budget. It is taken out
+// of the buffer whether or not "SBM Enabled" is checked, and never dispatched: nothing in it
+// ("OK", "+CMTI:", "+SBDI:", a whole forged reply) counts as a modem reply.
 void ModemLink::SbdrtReply(const std::string&) {
-    const auto end = FindAfterLine(0, "\r", ReplyDeadline());
-    rx_.TakeAfterLine(end ? *end + 1 : rx_.AfterLine().size());
+    const long length = std::exchange(mtLength_, -1);
+    // The text starts after the line end that is there: the LF of a CR LF pair is skipped.
+    const bool pair =
+        rx_.LineDelimiter() == '\r' && AwaitAfterLine(1) && rx_.AfterLine()[0] == '\n';
+    const std::size_t start = pair ? 1 : 0;
+    std::optional<std::size_t> end;
+    if (length >= 0) {
+        if (AwaitAfterLine(start + static_cast<std::size_t>(length))) {
+            end = start + static_cast<std::size_t>(length);
+        }
+    } else {
+        end = FindAfterLine(start, at::kLineEnd);
+    }
+    rx_.TakeAfterLine(end ? *end : rx_.AfterLine().size());
     if (!settings_.sbmEnabled) return;
+    ModemAnswered();
     if (!end) {
-        ModemAnswered();
         events_.ErrorReported(texts::kSbdTextIncomplete);
         return;
     }
-    const std::string text(*end > 0 ? rx_.AfterLine().substr(1, *end - 1) : std::string_view{});
-    events_.ShortBurstTextReceived(text);
-    ModemAnswered();
+    events_.ShortBurstTextReceived(std::string(rx_.AfterLine().substr(start, *end - start)));
 }
 
 }  // namespace shortmsg

@@ -7,25 +7,24 @@
 #include "link/modem_link.h"
 
 namespace shortmsg {
-namespace {
-
-// The messages a given-up command leaves unsent: a message body (ends in Ctrl-Z) or a short
-// burst message's text or exchange.
-bool CarriesMessage(std::string_view command) {
-    return command.find(at::kCtrlZ) != std::string_view::npos ||
-           command.starts_with(at::kSbdWriteText) || command.starts_with(at::kSbdExchange);
-}
-
-}  // namespace
 
 void ModemLink::ServiceSerialPortMSComm1Timer_Timer() {
+    waitDeadline_ = 0;
+    stopCutting_ = false;
     if (MSComm1.InBufferCount() != 0) {
+        if (!MSComm1.PortOpen()) {
+            if (MSComm1.Open()) PortReturned();
+            return;
+        }
         ReadModemInput();
         CutAndDispatchLines();
-        // The prompt: a ">" after the last complete line.
-        if (queue_.LookForSendMessagePrompt && rx_.TakePrompt()) {
+        // The prompt: a ">" after the last complete line (none while lines wait for the next
+        // tick).
+        if (!stopCutting_ && queue_.LookForSendMessagePrompt && rx_.TakePrompt()) {
             PromptReceived = true;
             queue_.LookForSendMessagePrompt = false;
+        } else if (!stopCutting_ && CancelStrayPrompt()) {
+            return;
         }
     }
     PumpCommand();
@@ -33,25 +32,43 @@ void ModemLink::ServiceSerialPortMSComm1Timer_Timer() {
 }
 
 void ModemLink::ReadModemInput() {
-    if (!MSComm1.PortOpen()) MSComm1.Open();
     rx_.Append(MSComm1.Input());
     events_.ModemTextReceived(rx_.Text());
 }
 
 void ModemLink::CutAndDispatchLines() {
     rx_.StartCutting();
-    while (const auto line = rx_.NextLine()) DispatchLine(*line);
+    while (!stopCutting_) {
+        const auto line = rx_.NextLine();
+        if (!line) break;
+        DispatchLine(*line);
+    }
+}
+
+bool ModemLink::CancelStrayPrompt() {
+    if (!rx_.PromptWaiting()) return false;
+    rx_.TakePrompt();
+    MSComm1.Output(std::string(1, at::kEscape));
+    return true;
 }
 
 void ModemLink::PumpCommand() {
     if (!ReadyForNextCommand && !PromptReceived) return;
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
     if (timeout.Enabled()) timeout.SetEnabled(false);
+    // A body goes only after its prompt: released without one, its "AT+CMGS=" was answered
+    // otherwise (an error) or given up, and the message does not go.
+    while (!PromptReceived && queue_.HasNext() && queue_.Next().message != 0 &&
+           RoleOf(queue_.Next().text) == LineRole::MessageBody) {
+        MessageFailed(queue_.Next().message, texts::kNotSentRefused);
+    }
     if (!queue_.HasNext()) return;
 
     queue_.Written();
     MSComm1.Output(queue_.LastCommandSent());
     NoteCommandWritten(queue_.LastCommandSent());
+    // Each "AT+CMGS=" awaits its own prompt, from the moment it is written.
+    if (RoleOf(queue_.Head().text) == LineRole::SendCommand) queue_.LookForSendMessagePrompt = true;
 
     if (ReadyForNextCommand) ReadyForNextCommand = false;
     if (timeout.Enabled()) timeout.SetEnabled(false);
@@ -75,13 +92,31 @@ void ModemLink::ResendOnTimeOut() {
         if (!timeout.Enabled()) timeout.SetEnabled(true);
         return;
     }
+    GiveUpCommand();
+}
+
+// Three resends went unanswered: the queue moves on, and a message whose line that was
+// does not go (its body is not written as a command).
+void ModemLink::GiveUpCommand() {
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
-    if (CarriesMessage(queue_.LastCommandSent())) events_.ErrorReported(texts::kNotSentNoAnswer);
+    if (const int message = MessageInFlight()) MessageFailed(message, texts::kNotSentNoAnswer);
 }
 
 void ModemLink::ModemAnswered() {
     ModemResponding = true;
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
+}
+
+int ModemLink::MessageInFlight() const {
+    const int message = queue_.Head().message;
+    return outbox_.Pending(message) ? message : 0;
+}
+
+void ModemLink::MessageFailed(int message, std::string_view reason) {
+    if (message == 0) return;
+    queue_.DropMessage(message);
+    if (queue_.Head().message == message) queue_.LookForSendMessagePrompt = false;
+    if (outbox_.Fail(message) && !reason.empty()) events_.ErrorReported(reason);
 }
 
 }  // namespace shortmsg

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "link/at_commands.h"
+#include "link/messages.h"
 #include "link/modem_link.h"
 #include "link/port_designation.h"
 
@@ -37,7 +38,7 @@ void ModemLink::Start() {
     rx_ = ReceiveBuffer{};
     queue_.ReplaceWith({at::kInitialisation.begin(), at::kInitialisation.end()});
     // "AT" heads the queue as the command written last; the rest goes one per answer.
-    queue_.SetLastCommandSent(queue_.Head());
+    queue_.SetLastCommandSent(queue_.Head().text);
     MSComm1.Output(queue_.LastCommandSent());
 
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
@@ -59,6 +60,23 @@ void ModemLink::Start() {
 void ModemLink::StartWithoutPort() {
     timers_.SanityTimer.SetInterval(kSanityInterval);
     queue_.DropHead();
+}
+
+void ModemLink::PortReturned() {
+    const int halfWritten = MessageInFlight();
+    if (halfWritten != 0) queue_.DropMessage(halfWritten);
+    std::deque<QueuedLine> carried = queue_.TakeWaiting();
+    MSComm1.DiscardInput();
+    rx_ = ReceiveBuffer{};
+    mtLength_ = -1;
+    WriteResetAndReinitialise();
+    queue_.Restore(std::move(carried));
+    ReadyForNextCommand = false;
+    ModemResponding = false;
+    if (halfWritten != 0 && outbox_.Fail(halfWritten)) {
+        events_.ErrorReported(texts::kNotSentModemReset);
+    }
+    events_.SendFinished();
 }
 
 void ModemLink::Quit() {

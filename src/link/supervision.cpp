@@ -1,27 +1,25 @@
 // The supervision of the modem: the 20 s sanity check and the response time-out.
+#include <set>
 #include <string>
-#include <string_view>
 
 #include "link/at_commands.h"
 #include "link/messages.h"
 #include "link/modem_link.h"
 
 namespace shortmsg {
-namespace {
-
-// Whether queued text still holds an unconfirmed message: an "AT+CMGS=" with its body, or
-// a short burst text.
-bool HoldsMessage(std::string_view queued) {
-    return queued.find(at::kSendMessage) != std::string_view::npos ||
-           queued.find(at::kSbdWriteText) != std::string_view::npos;
-}
-
-}  // namespace
 
 // A modem that answered since the last check gets its message settings refreshed; a silent
-// one is reset. A port that could not be opened (or went away) is tried again each time.
+// one is reset. A port that could not be opened (or went away) is tried again each time;
+// while it stays closed nothing can reach the modem, so the queue is kept for its return.
 void ModemLink::SanityTimer_Timer() {
-    if (!MSComm1.PortOpen()) MSComm1.Open();
+    if (!MSComm1.PortOpen()) {
+        if (MSComm1.Open()) {
+            PortReturned();
+        } else {
+            events_.ModemResetting();
+        }
+        return;
+    }
     if (ModemResponding) {
         ModemResponding = false;
         QueueCommand(at::kServiceQuery);
@@ -32,16 +30,30 @@ void ModemLink::SanityTimer_Timer() {
     }
 }
 
-// "ATZ" written outside the queue, and the queue replaced by the re-initialisation, whose
-// first "AT" stands for the "ATZ". A message it drops is reported.
+// Every message in flight or queued is dropped with the queue, and reported once.
 void ModemLink::ResetModem() {
     events_.ModemResetting();
+    const std::set<int> dropped = queue_.Messages();
+    WriteResetAndReinitialise();
+    for (int message : dropped) {
+        if (outbox_.Fail(message)) events_.ErrorReported(texts::kNotSentModemReset);
+    }
+}
+
+void ModemLink::WriteResetAndReinitialise() {
+    MSComm1.Output(std::string(1, at::kEscape));
     MSComm1.Output(std::string(at::kReset).append(at::kLineEnd));
-    if (HoldsMessage(queue_.HeadAndWaiting())) events_.ErrorReported(texts::kNotSentModemReset);
     queue_.ReplaceWith({at::kReinitialisation.begin(), at::kReinitialisation.end()});
-    // No "AT+CMGS=" is left in the queue, so no ">" prompt is expected any more: a ">" in
-    // later modem text (a phone-book name cut at a chunk's end) is not taken for one.
+    queue_.SetLastCommandSent(std::string(at::kReset).append(at::kLineEnd));
+    // Nothing written before the "ATZ" is answered or resent any more: no prompt, no body
+    // result, and the time-out and its resends start afresh with the next command written.
     queue_.LookForSendMessagePrompt = false;
+    PromptReceived = false;
+    awaitingBodyResult_ = false;
+    ResponseTimedOut = false;
+    queue_.ResetResends();
+    PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
+    if (timeout.Enabled()) timeout.SetEnabled(false);
 }
 
 void ModemLink::ResponseTimeOutTimer_Timer() {

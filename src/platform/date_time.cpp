@@ -70,4 +70,12 @@ std::string ToIsoText(DateTime t) {
     return buf;
 }
 
+std::string FormatLocalTimeStamp(DateTime t) {
+    const CivilTime c = ToCivil(t);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d/%02d/%02d/ %02d:%02d:%02d", c.year % 100, c.month, c.day,
+                  c.hour, c.minute, c.second);
+    return buf;
+}
+
 }  // namespace shortmsg

@@ -22,5 +22,7 @@ CivilTime ToCivil(DateTime t);
 bool IsValidCivil(const CivilTime& t);
 // "YYYY-MM-DD hh:mm:ss"
 std::string ToIsoText(DateTime t);
+// "yy/mm/dd/ hh:mm:ss", the form of the time stamps the terminal shows.
+std::string FormatLocalTimeStamp(DateTime t);
 
 }  // namespace shortmsg

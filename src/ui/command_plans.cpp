@@ -58,11 +58,10 @@ EraseAction PlanErase(std::string_view indexText, std::string_view countText) {
 }
 
 std::optional<int> FindPhoneBookSlot(const std::array<std::string, kPhoneBookSlots>& names,
-                                     std::string_view firstIndex, int used, std::string_view name) {
+                                     std::string_view firstIndex, std::string_view name) {
     const int first = IntegerValueOr0(firstIndex);
-    const int last = first + used;
-    if (first < 1 || last <= first) return std::nullopt;
-    for (int slot = first; slot <= std::min(last, kPhoneBookSlots - 1); ++slot) {
+    if (first < 1) return std::nullopt;
+    for (int slot = first; slot < kPhoneBookSlots; ++slot) {
         if (names[static_cast<size_t>(slot)] == name) return slot;
     }
     return std::nullopt;

@@ -35,10 +35,10 @@ NextPlan PlanNext(std::string_view indexText, std::string_view countText);
 enum class EraseAction { AskCounts, Erase, Nothing };
 EraseAction PlanErase(std::string_view indexText, std::string_view countText);
 
-// The phone-book pick: the first slot from the first index to first index + entries in use
-// (never past the last slot) whose name is `name` exactly; nullopt when none matches or the
-// first index is not a whole number of 1 or more.
+// The phone-book pick: the first slot from the first index on whose name is `name` exactly
+// (the tables hold the entries of the last reading only, wherever the SIM keeps them);
+// nullopt when none matches or the first index is not a whole number of 1 or more.
 std::optional<int> FindPhoneBookSlot(const std::array<std::string, kPhoneBookSlots>& names,
-                                     std::string_view firstIndex, int used, std::string_view name);
+                                     std::string_view firstIndex, std::string_view name);
 
 }  // namespace shortmsg

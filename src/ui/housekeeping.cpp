@@ -23,9 +23,12 @@ bool HighlightEnds(bool& running, int& ticks, int lastTick) {
 void SMS::OneHalfSecondTimer_Timer() {
     if (QuickSmsChosen) QuickMessagePick();
     if (PhoneBookChosen) PhoneBookPick();
+    // The message comes back only where the confirmation still stands: what the operator
+    // typed meanwhile stays.
+    const bool confirmationShown = ShowsConfirmation();
     if (HighlightEnds(SentHighlight, SentHighlightTicks, kSentConfirmationTicks)) {
         SMinputWindow.SetBackColor(kWhite);
-        SMinputWindow.SetText(SavedInputText);
+        if (confirmationShown) SMinputWindow.SetText(SavedInputText);
     }
     if (HighlightEnds(NewMessageHighlight, NewMessageHighlightTicks, kNewMessageTicks)) {
         MTDisplayWindow.SetBackColor(kWhite);

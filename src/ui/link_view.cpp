@@ -6,11 +6,14 @@
 namespace shortmsg {
 namespace {
 
-constexpr std::string_view kServiceSupported = "001";
-
+// Green when the field's value is the number 1 ("001" as the terminal's modems write it,
+// "1" as standard modems do).
 int Lamp(const std::string& service) {
-    return service == kServiceSupported ? kGreen : kRed;
+    return IntegerValue(service) == 1 ? kGreen : kRed;
 }
+
+// The status list keeps the newest reports.
+constexpr int kStatusListItems = 500;
 
 }  // namespace
 
@@ -49,21 +52,25 @@ void SMS::MessageReceived(const MessageRead& message) {
     ShortMessageTimeStamp.SetText(message.timeStamp);
     MTDisplayWindow.SetText(message.text);
     if (!NewMessageHighlight) return;
-    app_.MessageForGps({message.text, message.sender, Channel::Sms, ReadSMSMemory1Index.Text()});
+    app_.MessageForGps({message.text, message.sender, Channel::Sms, message.storeIndex});
 }
 
 void SMS::StatusReportReceived(const std::string& line) {
-    Options().MO_Message_Status.AddItem(line);
+    ComboBox& list = Options().MO_Message_Status;
+    if (list.ListCount() >= kStatusListItems) list.RemoveItem(0);
+    list.AddItem(line);
 }
 
-// A short burst message has no sender of its own: a query in it is answered to the number
-// the "From" box shows.
+// A short burst message has no sender number: "From" says what it is, and the time stamp is
+// the local time it was read. A query in it is answered by short burst data.
 void SMS::ShortBurstTextReceived(const std::string& text) {
     NewMessageHighlight = true;
     NewMessageHighlightTicks = 0;
     MTDisplayWindow.SetBackColor(kGreen);
     MTDisplayWindow.SetText(std::string(texts::kNewSbmPrefix).append(text));
-    app_.MessageForGps({text, FromAddress.Text(), Channel::ShortBurst, ""});
+    FromAddress.SetText(texts::kShortBurstSender);
+    ShortMessageTimeStamp.SetText(FormatLocalTimeStamp(app_.services.clock.Now()));
+    app_.MessageForGps({text, "", Channel::ShortBurst, ""});
 }
 
 // " Message sent: " and the message on green in the input box; the half-second tick puts
@@ -71,7 +78,7 @@ void SMS::ShortBurstTextReceived(const std::string& text) {
 // showing keeps the operator's text saved, unless the operator has put new text in the box
 // meanwhile: the box never gets its own confirmation saved as the message.
 void SMS::SendConfirmed() {
-    const bool showing = SentHighlight && SMinputWindow.Text() == SentConfirmationText;
+    const bool showing = ShowsConfirmation();
     SentHighlight = true;
     SMinputWindow.SetBackColor(kGreen);
     if (!showing) SavedInputText = SMinputWindow.Text();
@@ -81,6 +88,10 @@ void SMS::SendConfirmed() {
 
 void SMS::SendFinished() {
     SendButton.SetEnabled(true);
+}
+
+void SMS::PhoneBookCleared() {
+    while (PhoneBook.ListCount() >= 1) PhoneBook.RemoveItem(0);
 }
 
 void SMS::PhoneBookEntryRead(const std::string& name) {

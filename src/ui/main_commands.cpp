@@ -44,8 +44,8 @@ void SMS::QuickMessagePick() {
 void SMS::PhoneBookPick() {
     PhoneBookChosen = false;
     const PhoneBookTables& book = link_.PhoneBook();
-    const auto slot = FindPhoneBookSlot(book.PhoneBookNames, book.PhoneBookFirstIndex,
-                                        book.PhoneBookUsed, PhoneBook.Text());
+    const auto slot =
+        FindPhoneBookSlot(book.PhoneBookNames, book.PhoneBookFirstIndex, PhoneBook.Text());
     if (slot) SendToAddress.SetText(book.PhoneBookNumbers[static_cast<size_t>(*slot)]);
 }
 

@@ -68,7 +68,7 @@ void OptionsForm::BackToMainButton_Click() {
     }
     if (!SerialPortNumberChanged) return;
     SerialPortNumberChanged = false;
-    sms.OpenModemPort();
+    if (sms.OpenModemPort()) sms.Link().PortReturned();
 }
 
 }  // namespace shortmsg

@@ -19,10 +19,10 @@ OptionsForm::OptionsForm(Terminal& app)
         FillSettings();
         EnableGPS_Click();
     };
-    for (TextBox* box : {&RadioSerialPortNumber, &ServiceCenterAddress}) {
+    for (TextBox* box : {&RadioSerialPortNumber, &ServiceCenterAddress, &AllowedNumbers}) {
         box->OnChange = [this] { FillSettings(); };
     }
-    for (CheckBox* box : {&RegisteredSM, &SBM_Enabled, &StoreRxGPS}) {
+    for (CheckBox* box : {&RegisteredSM, &SBM_Enabled, &StoreRxGPS, &ShortBurstQueries}) {
         box->OnClick = [this] { FillSettings(); };
     }
     UpdatePhoneBookButton.OnClick = [this] { UpdatePhoneBookButton_Click(); };
@@ -45,7 +45,8 @@ void OptionsForm::FillSettings() {
     GpsSettings& gps = app_.gpsSettings;
     gps.enableGps = EnableGPS.Checked();
     gps.storeRxGps = StoreRxGPS.Checked();
-    gps.sbmEnabled = SBM_Enabled.Checked();
+    gps.allowedNumbers = AllowedNumbers.Text();
+    gps.shortBurstQueries = ShortBurstQueries.Checked();
 }
 
 }  // namespace shortmsg

@@ -20,6 +20,10 @@ class OptionsForm : public Form {
     TextBox RadioSerialPortNumber{*this, "RadioSerialPortNumber", "1"};
     CheckBox EnableGPS{*this, "EnableGPS", "GPS Enable", false};
     CheckBox StoreRxGPS{*this, "StoreRxGPS", "Store Rx GPS", false};
+    // Who may ask for the position: numbers separated by commas (empty: anyone), and
+    // whether short burst data may ask while numbers are set.
+    TextBox AllowedNumbers{*this, "AllowedNumbers"};
+    CheckBox ShortBurstQueries{*this, "ShortBurstQueries", "Short burst queries", false};
     TextBox DebugWindow{*this, "DebugWindow"};
     TextBox GPS_Window{*this, "GPS_Window"};
     ComboBox MO_Message_Status{*this, "MO_Message_Status", "Message Status"};

@@ -50,6 +50,17 @@ void SMS::ReportError(std::string_view text) {
     ErrorBlinkTicks = 0;
 }
 
+void SMS::ShowReport(const std::string& sentence) {
+    const std::string& shown = SMinputWindow.Text();
+    if (!shown.empty() && shown != ReportText && !ShowsConfirmation()) return;
+    SMinputWindow.SetText(sentence);
+    ReportText = SMinputWindow.Text();
+}
+
+bool SMS::ShowsConfirmation() const {
+    return SentHighlight && SMinputWindow.Text() == SentConfirmationText;
+}
+
 bool SMS::OpenModemPort() {
     if (link_.OpenPort()) return true;
     app_.services.messageBox.Show(texts::PortNotAvailable(Options().RadioSerialPortNumber.Text()));

@@ -71,6 +71,11 @@ class SMS : public Form, public LinkEvents {
 
     // Shows a text in the blinking error box.
     void ReportError(std::string_view text);
+    // Shows a position report going out in the compose box, unless the operator's own text
+    // is there: only an empty box, an earlier report or a confirmation makes way for it.
+    void ShowReport(const std::string& sentence);
+    // Whether the compose box shows the running send confirmation.
+    bool ShowsConfirmation() const;
 
     Terminal& App() { return app_; }
     OptionsForm& Options();
@@ -78,6 +83,7 @@ class SMS : public Form, public LinkEvents {
     // The window's own state: the timed highlights and the deferred picks.
     std::string SavedInputText;
     std::string SentConfirmationText;  // what the running confirmation put into the box
+    std::string ReportText;            // what the last position report put into the box
     bool SentHighlight = false;
     int SentHighlightTicks = 0;
     bool NewMessageHighlight = false;
@@ -98,6 +104,7 @@ class SMS : public Form, public LinkEvents {
     void ShortBurstTextReceived(const std::string& text) override;
     void SendConfirmed() override;
     void SendFinished() override;
+    void PhoneBookCleared() override;
     void PhoneBookEntryRead(const std::string& name) override;
     void CmsErrorReceived(const std::string& code) override;
     void ErrorReported(std::string_view text) override;

@@ -67,7 +67,7 @@ void Terminal::ShowDistance(const std::string& km) {
 }
 
 void Terminal::ShowReport(const std::string& sentence) {
-    Sms().SMinputWindow.SetText(sentence);
+    Sms().ShowReport(sentence);
 }
 
 void Terminal::ShowError(std::string_view text) {

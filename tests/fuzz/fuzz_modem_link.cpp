@@ -25,6 +25,7 @@ class NoView final : public LinkEvents {
     void ShortBurstTextReceived(const std::string&) override {}
     void SendConfirmed() override {}
     void SendFinished() override {}
+    void PhoneBookCleared() override {}
     void PhoneBookEntryRead(const std::string&) override {}
     void CmsErrorReceived(const std::string&) override {}
     void ErrorReported(std::string_view text) override {

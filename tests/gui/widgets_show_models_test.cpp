@@ -45,7 +45,7 @@ TEST(WindowCaptions, FramesAndLabelsCarryTheirTexts) {
         "Send to:", "# of bytes=", "Rx SMS below: ", "From:",    "Time Stamp:",
         "Index=",   "#of SM=",     "Distance Moved", "MO Ready", "MT Ready"};
     EXPECT_EQ(LabelTexts(rig.MainWindow()), main);
-    const std::set<QString> options = {"SCA", "Serial Port ="};
+    const std::set<QString> options = {"SCA", "Serial Port =", "Position queries from"};
     EXPECT_EQ(LabelTexts(rig.OptionsWindow()), options);
 }
 
@@ -64,7 +64,7 @@ TEST(WindowCaptions, ButtonsAndCheckBoxesCarryTheControlsCaptions) {
             ++shown;
         }
     }
-    EXPECT_EQ(shown, 13);  // eight buttons, five check boxes
+    EXPECT_EQ(shown, 14);  // eight buttons, six check boxes
 }
 
 // The widgets start from the models' values, before any change is reported.

@@ -101,10 +101,12 @@ WindowLayout OptionsWindow() {
                 Check(1, "StoreRxGPS"),
                 Log(2, "DebugWindow"),
                 Line(3, "GPS_Window", 1),
-                Combo(4, "MO_Message_Status", 1),
-                Space(5),
-                Push(5, "UpdatePhoneBookButton"),
-                Push(5, "BackToMainButton"),
+                Line(4, "AllowedNumbers", 1, "Position queries from"),
+                Check(4, "ShortBurstQueries"),
+                Combo(5, "MO_Message_Status", 1),
+                Space(6),
+                Push(6, "UpdatePhoneBookButton"),
+                Push(6, "BackToMainButton"),
             }};
 }
 

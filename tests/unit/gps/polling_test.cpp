@@ -22,7 +22,7 @@ const std::string kNorth = Rmc("4800.600", "N", "01100.000", "E");
 
 // The unit at `sentence`, the reference point at (48, 11), tracking with `threshold`.
 void Track(GpsRig& rig, const std::string& threshold, const std::string& sentence) {
-    rig.Options().SBM_Enabled.SetChecked(true);
+    rig.State().distanceRecipient = {Channel::ShortBurst, ""};
     rig.State().GPS_DistanceThreshold = threshold;
     rig.State().GPS_RefLatitude = 48;
     rig.State().GPS_RefLongitude = 11;

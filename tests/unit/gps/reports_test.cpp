@@ -31,8 +31,9 @@ std::string TextOf(const std::string& pdu) {
 }
 
 // A distance report made due: threshold 0.5 km, reference (48, 11), fix 1.11 km north.
-void MakeReportDue(GpsRig& rig, const std::string& sentence) {
-    rig.State().GPS_ReportAddress = "12345";
+void MakeReportDue(GpsRig& rig, const std::string& sentence,
+                   const Recipient& to = {Channel::Sms, "12345"}) {
+    rig.State().distanceRecipient = to;
     rig.State().GPS_DistanceThreshold = "0.5";
     rig.State().GPS_RefLatitude = 48;
     rig.State().GPS_RefLongitude = 11;
@@ -53,12 +54,13 @@ TEST(ReportBySms, TextTheEncoderRefusesIsReportedNotQueued) {
 TEST(Reports, ALongSentenceGoesOutWhole) {
     const std::string longer =
         "GNRMC,001031.000,A,4800.600123456,N,01100.000123456,E,000.036,123.45,101221,001.2,E,"
-        "D,V*6C";
+        "D,V*5B";
     for (const bool shortBurst : {false, true}) {
         GpsRig rig;
         rig.Sms().SMinputWindow.SetMaxLength(70);
-        rig.Options().SBM_Enabled.SetChecked(shortBurst);
-        MakeReportDue(rig, longer);
+        MakeReportDue(
+            rig, longer,
+            shortBurst ? Recipient{Channel::ShortBurst, ""} : Recipient{Channel::Sms, "1"});
         EXPECT_EQ(rig.Sms().SMinputWindow.Text(), longer.substr(0, 70));
         if (shortBurst) {
             EXPECT_EQ(rig.Waiting(), "AT+SBDWT=" + longer + "\r\nAT+SBDI\r\n");

@@ -70,33 +70,29 @@ TEST(NextAndErase, StepAndEraseOnlyWithACountAndAnIndex) {
 
 struct SlotCase {
     std::string firstIndex;
-    int used;
     std::string name;
     std::optional<int> slot;
 };
 
-TEST(PhoneBookPick, SearchesFromTheFirstIndexToFirstPlusUsed) {
+// The tables hold the last reading's entries wherever the SIM keeps them (golden scenarios
+// phonebook/load_* pick names).
+TEST(PhoneBookPick, SearchesFromTheFirstIndexOn) {
     std::array<std::string, kPhoneBookSlots> names{};
     names[2] = "\"Bob\"";
     names[4] = "\"Bob\"";
-    names[5] = "\"Dave\"";
     names[160] = "\"Last\"";
-    // Golden scenarios phonebook/load_* pick names and miss one beyond first + used.
     const SlotCase cases[] = {
-        {"1", 4, "\"Bob\"", 2},   // the first match wins
-        {"1", 4, "\"Dave\"", 5},  // first + used itself is searched
-        {"3", 2, "\"Bob\"", 4},
-        {"1", 3, "\"bob\"", std::nullopt},  // case-sensitive
-        {"", 3, "\"Bob\"", std::nullopt},   // no range read yet
-        {"0", 3, "\"Bob\"", std::nullopt},  // a first index below 1
-        {"1", 0, "\"Bob\"", std::nullopt},  // nothing in use
-        {"150", 100, "\"Last\"", 160},      // never past the last slot
-        {"161", 5, "\"Last\"", std::nullopt},
-        {"32767", 32767, "\"Last\"", std::nullopt},
+        {"1", "\"Bob\"", 2},  // the first match wins
+        {"3", "\"Bob\"", 4},
+        {"1", "\"Last\"", 160},
+        {"1", "\"bob\"", std::nullopt},  // case-sensitive
+        {"", "\"Bob\"", std::nullopt},   // no range read yet
+        {"0", "\"Bob\"", std::nullopt},  // a first index below 1
+        {"161", "\"Last\"", std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FindPhoneBookSlot(names, c.firstIndex, c.used, c.name), c.slot)
-            << c.firstIndex << "+" << c.used << " " << c.name;
+        EXPECT_EQ(FindPhoneBookSlot(names, c.firstIndex, c.name), c.slot)
+            << c.firstIndex << " " << c.name;
     }
 }
 

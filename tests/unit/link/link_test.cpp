@@ -44,7 +44,7 @@ TEST(DroppedMessage, IsReportedAsNotSent) {
     const std::pair<const char*, std::function<void(Rig&)>> cases[] = {
         {"SMS body given up",
          [&](Rig& rig) {
-             rig.link.QueueSmsSubmit(kPdu);
+             rig.link.QueueTextMessage("hello", "+447700900123");
              rig.Tick();
              rig.ModemSays("\r\n> ");
              rig.Tick();
@@ -83,7 +83,7 @@ TEST(DroppedMessage, IsReportedAsNotSent) {
 // name cut at the end of a chunk) is no prompt, and the line is read whole next tick.
 TEST(Sanity, AResetStopsWaitingForThePromptOfADroppedMessage) {
     Rig rig;
-    rig.link.QueueSmsSubmit(kPdu);
+    rig.link.QueueTextMessage("hello", "+447700900123");
     rig.link.SanityTimer_Timer();
     rig.link.SanityTimer_Timer();
     rig.TakeWrites();
@@ -149,9 +149,9 @@ TEST(CommandQueue, WritesLinesInOrderAndKeepsTheHead) {
     queue.Append("AT+SBDWT=a\r\nb");  // a CR LF inside ends a line there
     std::string written;
     while (queue.HasNext()) {
-        written += queue.Next();
+        written += queue.Next().text;
         queue.Written();
-        EXPECT_EQ(queue.Head(), queue.LastCommandSent());
+        EXPECT_EQ(queue.Head().text, queue.LastCommandSent());
     }
     EXPECT_EQ(written, "AT\r\n" + kPdu + "\x1A\r\nAT+SBDWT=a\r\nb\r\n");
     queue.Append("AT+CPMS?");

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "link/phone_book.h"
 #include "link/reply_parsers.h"
 
 namespace shortmsg {
@@ -82,22 +84,57 @@ TEST(PhoneBookRange, FirstAndLastIndexAsText) {
     }
 }
 
-struct ReadCase {
-    std::string first;
-    int used;
-    std::optional<std::string> command;
-};
-
-TEST(PhoneBookRange, OneReadForTheEntriesInUse) {
-    // Golden scenarios phonebook/load_three, load_one and load_none read 3, 1 and 0 entries.
-    const ReadCase cases[] = {
-        {"5", 10, "AT+CPBR=5,14"}, {"0", 4, "AT+CPBR=0,3"},
-        {"", 3, std::nullopt},    // range reply cut short
-        {"5)", 3, std::nullopt},  // not a whole number
-        {"1", -2, "AT+CPBR=1"},   // fewer than 2
+// A reading asks for the entries in use from the first index, and for the rest of the range
+// in chunks while entries are missing (a SIM that keeps them with gaps); the list shows each
+// index once and never more entries than the SIM has slots.
+TEST(PhoneBookReading, ReadsTheWholeRangeUntilEveryEntryIsFound) {
+    struct Case {
+        int used, total;
+        std::string first, last;
+        std::vector<int> entries;  // the indexes each read brings, the first read's first
+        std::string reads;         // the read commands, joined with "|"
+        int listed;
+    };
+    const Case cases[] = {
+        {3, 250, "1", "250", {1, 2, 3}, "AT+CPBR=1,3", 3},
+        {1, 250, "1", "250", {1}, "AT+CPBR=1", 1},
+        {0, 250, "1", "250", {}, "", 0},
+        {3,
+         250,
+         "1",
+         "250",
+         {1, 30, 160},
+         "AT+CPBR=1,3|AT+CPBR=4,23|AT+CPBR=24,43|AT+CPBR=44,63|AT+CPBR=64,83|AT+CPBR=84,103|"
+         "AT+CPBR=104,123|AT+CPBR=124,143|AT+CPBR=144,160",
+         3},
+        {2, 2, "1", "10", {1, 1, 5, 6}, "AT+CPBR=1,2|AT+CPBR=3,10", 2},  // a repeat; the cap
+        {2, 250, "x", "250", {}, "", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PhoneBookReadCommand(c.first, c.used), c.command) << c.first << " " << c.used;
+        PhoneBookReader reader;
+        reader.Storage(c.used, c.total);
+        std::string reads;
+        int listed = 0;
+        auto read = reader.Begin(c.first, c.last);
+        size_t next = 0;
+        while (read) {
+            reads += (reads.empty() ? "" : "|") + *read;
+            // Each read brings the listed indexes that lie in it (the first read: one).
+            const std::string range = read->substr(8);
+            const int from = std::stoi(range);
+            const size_t comma = range.find(',');
+            const int to = comma == std::string::npos ? from : std::stoi(range.substr(comma + 1));
+            while (next < c.entries.size() && c.entries[next] >= from && c.entries[next] <= to) {
+                listed += reader.Entry(c.entries[next], "1", "\"n\"") ? 1 : 0;
+                ++next;
+            }
+            while (next < c.entries.size() && next > 0 && c.entries[next] == c.entries[next - 1]) {
+                listed += reader.Entry(c.entries[next++], "1", "\"n\"") ? 1 : 0;
+            }
+            read = reader.ReadAnswered();
+        }
+        EXPECT_EQ(reads, c.reads) << c.used << " " << c.first;
+        EXPECT_EQ(listed, c.listed) << c.used << " " << c.first;
     }
 }
 
@@ -137,13 +174,14 @@ struct CmtiCase {
     std::optional<std::string> index;
 };
 
-TEST(NewMessageIndex, TextAfterTheCommaStrayCrIncluded) {
-    // Golden scenario messages/receive_new_message writes the index with its stray CR.
+TEST(NewMessageIndex, TheDigitsAfterTheComma) {
     const CmtiCase cases[] = {
-        {"\n+CMTI: \"SM\",12", "12"},      {"+CMTI: \"SM\", 3", " 3"},
+        {"\n+CMTI: \"SM\",12", "12"},       {"+CMTI: \"SM\", 3", "3"},
+        {"+CMTI: \"SM\",7\r", "7"},         {"+CMTI: \"SM\",\n1", "1"},
         {"+CMTI: \"SM\"", std::nullopt},   // no comma
         {"+CMTI: \"SM\",", std::nullopt},  // no index
-        {"+CMTI: \"SM\",x", std::nullopt}, {"+CMTI: \"SM\",1,2", std::nullopt},
+        {"+CMTI: \"SM\",x", std::nullopt},  {"+CMTI: \"SM\",1,2", std::nullopt},
+        {"+CMTI: \"SM\",-1", std::nullopt},
     };
     for (const auto& c : cases) {
         const long at = static_cast<long>(c.line.find("+CMTI:")) + 1;

@@ -127,14 +127,17 @@ struct GpsRig : TerminalRig {
 };
 
 // An RMC sentence without "$" and line end, at latitude ddmm.mmm `lat` and longitude
-// dddmm.mmm `lon`.
+// dddmm.mmm `lon`, with its checksum.
 inline std::string Rmc(std::string_view lat, std::string_view ns, std::string_view lon,
                        std::string_view ew, std::string_view status = "A",
                        std::string_view talker = "GPRMC") {
     std::string s(talker);
     s.append(",123519,").append(status).append(",").append(lat).append(",").append(ns);
-    s.append(",").append(lon).append(",").append(ew).append(",022.4,084.4,230394,003.1,W*6A");
-    return s;
+    s.append(",").append(lon).append(",").append(ew).append(",022.4,084.4,230394,003.1,W");
+    unsigned sum = 0;
+    for (char c : s) sum ^= static_cast<unsigned char>(c);
+    constexpr char kHex[] = "0123456789ABCDEF";
+    return s.append(1, '*').append(1, kHex[sum >> 4]).append(1, kHex[sum & 15]);
 }
 
 // The sentence as the receiver sends it.
