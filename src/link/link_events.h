@@ -34,8 +34,9 @@ class LinkEvents {
     virtual void StatusReportReceived(const std::string& line) = 0;
     // The text of a received short burst message.
     virtual void ShortBurstTextReceived(const std::string& text) = 0;
-    // A message went out: "+CMGS:", or a short burst exchange that sent one.
-    virtual void SendConfirmed() = 0;
+    // A message went out: "+CMGS:" (of its last part), or a short burst exchange that sent
+    // one. `message` is the number its queueing gave (0 when the link cannot tell).
+    virtual void SendConfirmed(int message) = 0;
     // A send dialogue ended (confirmed, or a short burst exchange's outcome arrived).
     virtual void SendFinished() = 0;
     // A new reading of the phone book begins: the list is built again from what it reads.

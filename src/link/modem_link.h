@@ -64,11 +64,11 @@ class ModemLink {
     // once the modem has shown that it takes that. The body goes when its prompt comes.
     void QueueSmsSubmit(const std::string& pdu, int message);
     void QueueSmsSubmit(const std::string& pdu, int length, int message);
-    // Encodes `text` for `destination` with the settings and queues it as above; a message
-    // the encoder refuses is reported and nothing is queued (false).
-    bool QueueTextMessage(std::string_view text, std::string_view destination);
-    // A short burst message: "AT+SBDWT=" with the text, then "AT+SBDI".
-    void QueueSbdMessage(std::string_view text);
+    // Encodes `text` for `destination` with the settings and queues it as above; the
+    // message's number, or 0 when the encoder refuses it (reported; nothing is queued).
+    int QueueTextMessage(std::string_view text, std::string_view destination);
+    // A short burst message: "AT+SBDWT=" with the text, then "AT+SBDI"; its number.
+    int QueueSbdMessage(std::string_view text);
 
     const CommandQueue& Queue() const { return queue_; }
     const ReceiveBuffer& Received() const { return rx_; }
@@ -180,6 +180,7 @@ class ModemLink {
     // The waits for the rest of replies share one budget per tick (ms on the steady
     // count; 0 while no wait has started in this tick).
     std::int64_t waitDeadline_ = 0;
+    // The tick left lines that would wait for the next tick.
     bool stopCutting_ = false;
 };
 

@@ -24,23 +24,25 @@ void ModemLink::QueueSmsSubmit(const std::string& pdu, int length, int message) 
     QueueCommand(at::kStorageQuery);
 }
 
-bool ModemLink::QueueTextMessage(std::string_view text, std::string_view destination) {
+int ModemLink::QueueTextMessage(std::string_view text, std::string_view destination) {
     const SubmitSettings settings{settings_.useScaInPhone, settings_.registered,
                                   settings_.serviceCenter};
     const auto pdu =
         EncodeSubmitPDU(ConvertTextToGSM(text), ConvertDialedDigits(destination), settings);
     if (!pdu) {
         events_.ErrorReported(pdu.error());
-        return false;
+        return 0;
     }
-    QueueSmsSubmit(*pdu, outbox_.Open());
-    return true;
+    const int message = outbox_.Open();
+    QueueSmsSubmit(*pdu, message);
+    return message;
 }
 
-void ModemLink::QueueSbdMessage(std::string_view text) {
+int ModemLink::QueueSbdMessage(std::string_view text) {
     const int message = outbox_.Open();
     queue_.Append(std::string(at::kSbdWriteText).append(text), message);
     queue_.Append(at::kSbdExchange, message);
+    return message;
 }
 
 }  // namespace shortmsg

@@ -26,7 +26,7 @@ void ModemLink::CmgsReply(const std::string&) {
     MessageBodyConfirmed();
     const int message = MessageInFlight();
     if (message != 0 && !outbox_.PartConfirmed(message)) return;
-    events_.SendConfirmed();
+    events_.SendConfirmed(message);
     events_.SendFinished();
 }
 
@@ -35,13 +35,14 @@ void ModemLink::CmgsReply(const std::string&) {
 void ModemLink::SbdiReply(const std::string& line) {
     const SbdiFields fields = ParseSbdi(line, MatchPos + kSbdiKeywordLength);
     ModemAnswered();
-    if (const int message = MessageInFlight()) outbox_.Close(message);
+    const int message = MessageInFlight();
+    if (message != 0) outbox_.Close(message);
     switch (fields.moStatus.value_or(-1)) {
         case kMoNothingToSend:
             events_.ErrorReported(texts::kSbdNothingToSend);
             break;
         case kMoSent:
-            events_.SendConfirmed();
+            events_.SendConfirmed(message);
             break;
         case kMoFailed:
             events_.ErrorReported(texts::kSbdSendFailed);

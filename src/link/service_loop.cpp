@@ -1,6 +1,7 @@
 // The 200 ms serial service loop: drains the modem port, cuts and dispatches lines,
 // notices the ">" prompt, writes at most one queued command and resends on a time-out.
 #include <string>
+#include <utility>
 
 #include "link/at_commands.h"
 #include "link/messages.h"
@@ -10,13 +11,14 @@ namespace shortmsg {
 
 void ModemLink::ServiceSerialPortMSComm1Timer_Timer() {
     waitDeadline_ = 0;
-    stopCutting_ = false;
-    if (MSComm1.InBufferCount() != 0) {
-        if (!MSComm1.PortOpen()) {
+    const bool linesLeft = std::exchange(stopCutting_, false);
+    const bool input = MSComm1.InBufferCount() != 0;
+    if (input || linesLeft) {
+        if (input && !MSComm1.PortOpen()) {
             if (MSComm1.Open()) PortReturned();
             return;
         }
-        ReadModemInput();
+        if (input) ReadModemInput();
         CutAndDispatchLines();
         // The prompt: a ">" after the last complete line (none while lines wait for the next
         // tick).
@@ -52,10 +54,12 @@ bool ModemLink::CancelStrayPrompt() {
     return true;
 }
 
+// Nothing is written while the port is closed: the queue waits for its return whole.
 void ModemLink::PumpCommand() {
     if (!ReadyForNextCommand && !PromptReceived) return;
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
     if (timeout.Enabled()) timeout.SetEnabled(false);
+    if (!MSComm1.PortOpen()) return;
     // A body goes only after its prompt: released without one, its "AT+CMGS=" was answered
     // otherwise (an error) or given up, and the message does not go.
     while (!PromptReceived && queue_.HasNext() && queue_.Next().message != 0 &&
@@ -84,6 +88,10 @@ void ModemLink::PumpCommand() {
 
 void ModemLink::ResendOnTimeOut() {
     if (!ResponseTimedOut) return;
+    if (!MSComm1.PortOpen()) {
+        ResponseTimedOut = false;  // no answer can come; the port's return restarts the link
+        return;
+    }
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
     if (timeout.Enabled()) timeout.SetEnabled(false);
     ResponseTimedOut = false;

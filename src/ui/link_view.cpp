@@ -77,7 +77,12 @@ void SMS::ShortBurstTextReceived(const std::string& text) {
 // the message back on white after nine ticks. A confirmation that comes while another is
 // showing keeps the operator's text saved, unless the operator has put new text in the box
 // meanwhile: the box never gets its own confirmation saved as the message.
-void SMS::SendConfirmed() {
+// The confirmation of someone else's message (a position report) does not show over the
+// operator's own text: it would say that text was sent.
+void SMS::SendConfirmed(int message) {
+    const std::string& shown = SMinputWindow.Text();
+    const bool operatorsText = !shown.empty() && shown != ReportText && !ShowsConfirmation();
+    if (message != 0 && message != OperatorMessage && operatorsText) return;
     const bool showing = ShowsConfirmation();
     SentHighlight = true;
     SMinputWindow.SetBackColor(kGreen);

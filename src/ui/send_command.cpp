@@ -17,7 +17,7 @@ void SendShortBurst(SMS& sms) {
         sms.ReportError(texts::kSbdControlCharacters);
         return;
     }
-    sms.Link().QueueSbdMessage(text);
+    sms.OperatorMessage = sms.Link().QueueSbdMessage(text);
     sms.SendButton.SetEnabled(false);
 }
 
@@ -31,9 +31,9 @@ void SendSms(SMS& sms) {
     for (std::string_view text : failed) sms.ReportError(text);
     if (!failed.empty()) return;
 
-    if (sms.Link().QueueTextMessage(sms.SMinputWindow.Text(), sms.SendToAddress.Text())) {
-        sms.SendButton.SetEnabled(false);
-    }
+    sms.OperatorMessage =
+        sms.Link().QueueTextMessage(sms.SMinputWindow.Text(), sms.SendToAddress.Text());
+    if (sms.OperatorMessage != 0) sms.SendButton.SetEnabled(false);
 }
 
 }  // namespace

@@ -84,6 +84,7 @@ class SMS : public Form, public LinkEvents {
     std::string SavedInputText;
     std::string SentConfirmationText;  // what the running confirmation put into the box
     std::string ReportText;            // what the last position report put into the box
+    int OperatorMessage = 0;           // the number of the operator's last message
     bool SentHighlight = false;
     int SentHighlightTicks = 0;
     bool NewMessageHighlight = false;
@@ -102,7 +103,7 @@ class SMS : public Form, public LinkEvents {
     void MessageReceived(const MessageRead& message) override;
     void StatusReportReceived(const std::string& line) override;
     void ShortBurstTextReceived(const std::string& text) override;
-    void SendConfirmed() override;
+    void SendConfirmed(int message) override;
     void SendFinished() override;
     void PhoneBookCleared() override;
     void PhoneBookEntryRead(const std::string& name) override;

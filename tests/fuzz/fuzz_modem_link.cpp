@@ -1,7 +1,7 @@
 // The modem link on the virtual clock against any modem output: the input is a script of
 // modem chunks, timer ticks, operator sends, option changes and the port coming and going.
-// After every step the receive buffer is within its bound; at the end a modem that answers
-// every command drains the queue.
+// After every step the receive buffer is within its bound and no tick took longer than its
+// bounded waits; at the end a modem that answers every command drains the queue.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,7 +23,7 @@ class NoView final : public LinkEvents {
     void MessageReceived(const MessageRead&) override {}
     void StatusReportReceived(const std::string&) override {}
     void ShortBurstTextReceived(const std::string&) override {}
-    void SendConfirmed() override {}
+    void SendConfirmed(int) override {}
     void SendFinished() override {}
     void PhoneBookCleared() override {}
     void PhoneBookEntryRead(const std::string&) override {}
@@ -68,7 +68,12 @@ struct Rig {
     NoView view;
     ModemLink link{modem, LinkTimers{service, sanity, timeout}, clock, settings, view};
 
-    void Tick() { link.ServiceSerialPortMSComm1Timer_Timer(); }
+    // A tick's waits for the rest of replies share one 2 s budget.
+    void Tick() {
+        const VirtualClock::Ms before = clock.NowMs();
+        link.ServiceSerialPortMSComm1Timer_Timer();
+        if (clock.NowMs() - before > 2000) __builtin_trap();
+    }
 };
 
 void CheckBounds(const Rig& rig) {

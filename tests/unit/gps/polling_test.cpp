@@ -29,6 +29,17 @@ void Track(GpsRig& rig, const std::string& threshold, const std::string& sentenc
     rig.GpsTick(Line(sentence));
 }
 
+// A receiver port that closed (its device went away and came back) is opened again by the
+// next tick, whether or not anything waits to be read.
+TEST(Polling, AClosedPortIsOpenedAgainOnTheNextTick) {
+    GpsRig rig;
+    rig.ports.SetPresent("3", false);
+    rig.ports.SetPresent("3", true);
+    ASSERT_FALSE(rig.gps.PortOpen());
+    rig.Gps().GPS_Timer1_Timer();
+    EXPECT_TRUE(rig.gps.PortOpen());
+}
+
 // The threshold as text that reads back as exactly `km`.
 std::string ExactText(double km) {
     char text[64];

@@ -50,6 +50,16 @@ TEST(DroppedMessage, IsReportedAsNotSent) {
              rig.Tick();
              giveUp(rig);
          }},
+        {"AT+CMGS= given up: its body is not written",
+         [&](Rig& rig) {
+             rig.link.QueueTextMessage("hello", "+447700900123");
+             rig.Tick();
+             giveUp(rig);
+             rig.TakeWrites();
+             rig.ModemSays("\r\nOK\r\n");
+             rig.Tick();
+             EXPECT_EQ(rig.TakeWrites(), "AT+CNMI=1,1,0,0,0\r\n");
+         }},
         {"AT+SBDWT= given up",
          [&](Rig& rig) {
              rig.link.QueueSbdMessage("hello");
