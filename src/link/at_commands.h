@@ -28,6 +28,9 @@ inline constexpr std::string_view kSendMessage = "AT+CMGS=";    // + length
 inline constexpr std::string_view kSbdWriteText = "AT+SBDWT=";  // + text
 inline constexpr std::string_view kSbdExchange = "AT+SBDI";
 inline constexpr std::string_view kSbdReadText = "AT+SBDRT";
+// Short burst mail: ring alerts on, and the outgoing buffer emptied before a mailbox check.
+inline constexpr std::string_view kSbdRingAlerts = "AT+SBDMTA=1";
+inline constexpr std::string_view kSbdClearOutgoing = "AT+SBDD0";
 
 // Queued at start-up; the first is written at once.
 inline constexpr std::array<std::string_view, 8> kInitialisation = {

@@ -85,7 +85,7 @@ void ModemLink::DispatchLine(const std::string& line) {
         Guard guard;
         void (ModemLink::*action)(const std::string&);
     };
-    static constexpr std::array<Row, 13> kDispatch = {{
+    static constexpr std::array<Row, 14> kDispatch = {{
         {"+CSMS:", "+CSMS=", nullptr, Guard::None, &ModemLink::CsmsReply},
         {"+CPMS:", "+CPMS=", nullptr, Guard::None, &ModemLink::CpmsReply},
         {kCmsError, "", CmsErrorResult, Guard::None, &ModemLink::CmsErrorLine},
@@ -102,6 +102,7 @@ void ModemLink::DispatchLine(const std::string& line) {
         {"+CMTI:", "", nullptr, Guard::None, &ModemLink::CmtiReply},
         {"+CPBS:", "", nullptr, Guard::AlsoSM, &ModemLink::CpbsReply},
         {"+CPBR:", "", nullptr, Guard::None, &ModemLink::CpbrReply},
+        {"SBDRING", "", nullptr, Guard::SbmEnabled, &ModemLink::SbdRingLine},
     }};
 
     bool previousMatched = false;
@@ -138,6 +139,10 @@ void ModemLink::CmsErrorLine(const std::string& line) {
 // Any other error result: shown from "ERROR" to the end of the line, and an "AT" written
 // outside the queue, whose "OK" releases the queue.
 void ModemLink::ErrorLine(const std::string& line) {
+    if (RefusalExpected()) {  // a modem without short burst mail: nothing to tell
+        if (!ReadyForNextCommand) ReadyForNextCommand = true;
+        return;
+    }
     events_.ErrorReported(Mid(line, MatchPos));
     MSComm1.Output(std::string(at::kAttention).append(at::kLineEnd));
 }

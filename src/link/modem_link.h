@@ -111,6 +111,18 @@ class ModemLink {
     void CmtiReply(const std::string& line);
     void CpbsReply(const std::string& line);
     void CpbrReply(const std::string& line);
+    void SbdRingLine(const std::string& line);
+    // The outgoing side of a "+SBDI:": the message's outcome, and Send enabled again.
+    void ReportSbdOutcome(int moStatus, int message);
+
+    // Short burst mail (mailbox.cpp): ring alerts asked for when the modem is initialised
+    // with "SBM Enabled" checked, and a mailbox check on a ring or every 15 minutes, so a
+    // message waiting at the gateway is read without the operator sending one.
+    void AskForRingAlerts();
+    void CheckMailbox();
+    void MailboxDue();
+    // The command written last is one whose refusal only means the modem lacks it.
+    bool RefusalExpected() const;
 
     // The modem answered: the sanity check sees it, and the queue moves on.
     void ModemAnswered();
@@ -177,6 +189,10 @@ class ModemLink {
     // The MT length of the "+SBDI:" that announced the short burst message to read next
     // (-1: not known).
     long mtLength_ = -1;
+    // Ring alerts were asked for since the modem was last initialised; the steady count of
+    // the last mailbox check (or of when "SBM Enabled" was last found cleared).
+    bool ringAlertsAsked_ = false;
+    std::int64_t lastMailboxCheck_ = 0;
     // The waits for the rest of replies share one budget per tick (ms on the steady
     // count; 0 while no wait has started in this tick).
     std::int64_t waitDeadline_ = 0;

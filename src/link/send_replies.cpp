@@ -32,12 +32,29 @@ void ModemLink::CmgsReply(const std::string&) {
 
 // "+SBDI: 1, 5, 1, 7, 12, 0": releases the queue, reports the outgoing message's outcome and
 // fetches a message waiting at the gateway. A status that is not a whole number is "other".
+// A mailbox check (an exchange with nothing to send) reports only what it brought.
 void ModemLink::SbdiReply(const std::string& line) {
     const SbdiFields fields = ParseSbdi(line, MatchPos + kSbdiKeywordLength);
     ModemAnswered();
     const int message = MessageInFlight();
     if (message != 0) outbox_.Close(message);
-    switch (fields.moStatus.value_or(-1)) {
+    const bool mailboxCheck = message == 0 && RoleOf(queue_.Head().text) == LineRole::SbdExchange;
+    if (!mailboxCheck) ReportSbdOutcome(fields.moStatus.value_or(-1), message);
+    switch (fields.mtStatus.value_or(-1)) {
+        case kMtReceived:
+            mtLength_ = fields.mtLength.value_or(-1);
+            QueueCommand(at::kSbdReadText);
+            break;
+        case kMtFailed:
+            events_.ErrorReported(texts::kSbdReceiveFailed);
+            break;
+        default:
+            break;
+    }
+}
+
+void ModemLink::ReportSbdOutcome(int moStatus, int message) {
+    switch (moStatus) {
         case kMoNothingToSend:
             events_.ErrorReported(texts::kSbdNothingToSend);
             break;
@@ -51,17 +68,6 @@ void ModemLink::SbdiReply(const std::string& line) {
             break;
     }
     events_.SendFinished();
-    switch (fields.mtStatus.value_or(-1)) {
-        case kMtReceived:
-            mtLength_ = fields.mtLength.value_or(-1);
-            QueueCommand(at::kSbdReadText);
-            break;
-        case kMtFailed:
-            events_.ErrorReported(texts::kSbdReceiveFailed);
-            break;
-        default:
-            break;
-    }
 }
 
 // "+SBDRT:" and, after its line end, the remote party's text: exactly as many bytes as the

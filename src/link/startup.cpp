@@ -52,6 +52,7 @@ void ModemLink::Start() {
     ModemResponding = false;
     timers_.SanityTimer.SetInterval(kSanityInterval);
     if (!timers_.SanityTimer.Enabled()) timers_.SanityTimer.SetEnabled(true);
+    AskForRingAlerts();
 }
 
 // The link comes up without its port, so that it recovers at once when the port is fixed
@@ -70,6 +71,7 @@ void ModemLink::PortReturned() {
     rx_ = ReceiveBuffer{};
     mtLength_ = -1;
     WriteResetAndReinitialise();
+    AskForRingAlerts();
     queue_.Restore(std::move(carried));
     ReadyForNextCommand = false;
     ModemResponding = false;

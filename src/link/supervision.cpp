@@ -25,6 +25,7 @@ void ModemLink::SanityTimer_Timer() {
         QueueCommand(at::kServiceQuery);
         QueueCommand(settings_.registered ? at::kIndicationsWithReports
                                           : at::kIndicationsNoReports);
+        MailboxDue();
     } else {
         ResetModem();
     }
@@ -35,6 +36,7 @@ void ModemLink::ResetModem() {
     events_.ModemResetting();
     const std::set<int> dropped = queue_.Messages();
     WriteResetAndReinitialise();
+    AskForRingAlerts();
     for (int message : dropped) {
         if (outbox_.Fail(message)) events_.ErrorReported(texts::kNotSentModemReset);
     }
@@ -45,6 +47,7 @@ void ModemLink::WriteResetAndReinitialise() {
     MSComm1.Output(std::string(at::kReset).append(at::kLineEnd));
     queue_.ReplaceWith({at::kReinitialisation.begin(), at::kReinitialisation.end()});
     queue_.SetLastCommandSent(std::string(at::kReset).append(at::kLineEnd));
+    ringAlertsAsked_ = false;  // the reset ends them
     // Nothing written before the "ATZ" is answered or resent any more: no prompt, no body
     // result, and the time-out and its resends start afresh with the next command written.
     queue_.LookForSendMessagePrompt = false;
