@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "platform/line_settings.h"
 #include "platform/port_map.h"
@@ -47,7 +48,10 @@ QtSerialPort::QtSerialPort(std::filesystem::path portMapFolder)
     // as an unplugged port is.
     QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) {
         const bool gone = e == QSerialPort::ResourceError || e == QSerialPort::ReadError;
-        if (gone && port_.isOpen()) port_.close();
+        if (gone && port_.isOpen()) {
+            port_.close();
+            Changed();
+        }
     });
 }
 
@@ -67,19 +71,41 @@ bool QtSerialPort::ApplySettings() {
 
 bool QtSerialPort::Open() {
     if (port_.isOpen()) return true;
+    const bool opened = TryOpen();
+    Changed();
+    return opened;
+}
+
+bool QtSerialPort::TryOpen() {
+    openFailure_.clear();
     device_ = PortDevice(commPort_, portMapFolder_);
-    if (device_.empty() || !ParseLineSettings(settings_)) return false;
-    port_.setPortName(QFileInfo(QString::fromStdString(device_)).absoluteFilePath());
-    if (!port_.open(QIODevice::ReadWrite)) return false;
-    if (!ApplySettings()) {
-        port_.close();
+    if (device_.empty()) {
+        openFailure_ = "\"" + commPort_ + "\" names no serial port.";
         return false;
     }
-    return true;
+    if (!ParseLineSettings(settings_)) {
+        openFailure_ = "Line settings \"" + settings_ + "\" not understood.";
+        return false;
+    }
+    port_.setPortName(QFileInfo(QString::fromStdString(device_)).absoluteFilePath());
+    if (port_.open(QIODevice::ReadWrite) && ApplySettings()) return true;
+    openFailure_ = "Tried " + device_ + ": " + port_.errorString().toStdString();
+    port_.close();
+    return false;
 }
 
 void QtSerialPort::Close() {
-    if (port_.isOpen()) port_.close();
+    if (!port_.isOpen()) return;
+    port_.close();
+    Changed();
+}
+
+std::string QtSerialPort::TakeOpenFailure() {
+    return std::exchange(openFailure_, {});
+}
+
+void QtSerialPort::Changed() {
+    if (onChange_) onChange_();
 }
 
 void QtSerialPort::Poll() {
