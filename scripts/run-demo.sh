@@ -41,14 +41,15 @@ for _ in $(seq 50); do
 done
 [ -L "$ports/COM1" ] || { echo "run-demo: the simulator made no ports" >&2; exit 1; }
 
-export XDG_CONFIG_HOME=$work/config
+# The demo's settings and modem log stay in the temporary folder, away from yours.
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 # The demo checks "GPS Enable" for you, so the GPS box fills and "GPSquery:1" is answered.
-export SHORTMSG_CHECK_GPS=1
+demo=(--demo-check-gps)
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   echo "shortmsg: the simulated modem is on COM1, the GPS receiver on COM3 ($ports)."
   echo "Quit the terminal to end the demo; the simulator's log is in $sim_log."
-  "$app"
+  "$app" "${demo[@]}"
 else
   shots=${SCREENSHOT_DIR:-$build/screenshots}
   seconds=${DEMO_SECONDS:-14}
@@ -56,9 +57,9 @@ else
   rm -f "$shots/main-window.png" "$shots/options-window.png"
   echo "shortmsg: no display; running under Xvfb for $seconds seconds."
   mkdir -m 700 "$work/runtime"
-  XDG_RUNTIME_DIR=$work/runtime SHORTMSG_SCREENSHOT_DIR=$shots SHORTMSG_SCREENSHOT_AFTER=$((seconds / 2)) \
-    SHORTMSG_RUN_SECONDS=$seconds QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$app" </dev/null
+  XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x1024x24" \
+    "$app" "${demo[@]}" --quit-after "$seconds" --screenshots "$shots" </dev/null
   echo "Screenshots: $shots/main-window.png $shots/options-window.png"
   echo "The simulator's log: $sim_log"
 fi

@@ -1,33 +1,18 @@
 #pragma once
-// Hooks for the demo and the end-to-end tests, read from the environment:
-//
-//   SHORTMSG_CHECK_GPS=1            checks "GPS Enable" at start, as the operator would
-//   SHORTMSG_SCREENSHOT_DIR=<dir>   saves main-window.png there, then opens the options
-//                                   window ("Options"), saves options-window.png and
-//                                   goes "Back to Main"
-//   SHORTMSG_SCREENSHOT_AFTER=<s>   ... that many seconds after start (default 8)
-//   SHORTMSG_RUN_SECONDS=<s>        presses "Quit" that many seconds after start
-//
-// Without them the program runs until the operator quits.
-#include <QString>
-#include <optional>
-
+// The demo switches of the command line (app/command_line.h), armed on the running
+// terminal. Without them the program runs until the operator quits.
 namespace shortmsg {
+
+struct CommandLine;
 class Terminal;
 namespace qtui {
 class TerminalView;
 }
 
-struct DemoHooks {
-    bool checkGps = false;
-    QString screenshotDir;
-    int screenshotAfterMs = 8000;
-    std::optional<int> runMs;
-};
-
-DemoHooks ReadDemoHooks();
-
-// Arms the hooks on the running terminal (timers on the event loop).
-void InstallDemoHooks(const DemoHooks& hooks, Terminal& terminal, qtui::TerminalView& view);
+// Arms the screenshots and the Quit as timers on the event loop. Called before the terminal
+// starts, so that a message box at start (a port not available) does not hold them up.
+void ArmDemoTimers(const CommandLine& line, Terminal& terminal, qtui::TerminalView& view);
+// Checks "GPS Enable" when asked; called once the terminal has started.
+void CheckGpsForDemo(const CommandLine& line, Terminal& terminal);
 
 }  // namespace shortmsg

@@ -24,6 +24,7 @@ class OptionsForm : public Form {
     // whether short burst data may ask while numbers are set.
     TextBox AllowedNumbers{*this, "AllowedNumbers"};
     CheckBox ShortBurstQueries{*this, "ShortBurstQueries", "Short burst queries", false};
+    CheckBox ModemLog{*this, "ModemLog", "Modem Log", false};
     TextBox DebugWindow{*this, "DebugWindow"};
     TextBox GPS_Window{*this, "GPS_Window"};
     ComboBox MO_Message_Status{*this, "MO_Message_Status", "Message Status"};

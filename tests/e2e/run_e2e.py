@@ -110,12 +110,12 @@ def main():
                 else:
                     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_CONFIG_HOME=config,
                                XDG_DATA_HOME=os.path.join(work, "data"),
-                               XDG_RUNTIME_DIR=runtime, SHORTMSG_CHECK_GPS="1",
-                               SHORTMSG_RUN_SECONDS=str(TERMINAL_SECONDS))
+                               XDG_RUNTIME_DIR=runtime)
                     env.pop("DISPLAY", None)
-                    app = subprocess.Popen([shortmsg], env=env, stdin=subprocess.DEVNULL,
-                                           stdout=app_log, stderr=subprocess.STDOUT,
-                                           start_new_session=True)
+                    app = subprocess.Popen(
+                        [shortmsg, "--demo-check-gps", "--quit-after", str(TERMINAL_SECONDS)],
+                        env=env, stdin=subprocess.DEVNULL, stdout=app_log,
+                        stderr=subprocess.STDOUT, start_new_session=True)
                     try:
                         code = app.wait(timeout=TERMINAL_SECONDS + 15)
                         if code != 0:

@@ -1,12 +1,17 @@
 #pragma once
-// The whole terminal with its real windows, on virtual time and scripted ports: a test
-// moves time on by hand and reaches the widgets by their control names.
+// The whole terminal with its real windows, started as the program starts it (kept settings,
+// modem log, the port list), on virtual time and scripted ports: a test moves time on by
+// hand and reaches the widgets by their control names. Settings and logs go into a folder
+// of the rig's own unless it is given one.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <string>
-
 #include <vector>
 
+#include "app/settings_keeper.h"
+#include "app/start.h"
+#include "platform/modem_log.h"
 #include "platform/testing/scripted_port.h"
 #include "platform/testing/service_doubles.h"
 #include "platform/testing/virtual_clock.h"
@@ -17,9 +22,10 @@
 namespace shortmsg::testing {
 
 struct GuiRig {
-    GuiRig() {
-        terminal.Start();
-        view.Attach(terminal.Options());
+    explicit GuiRig(const QString& folder = {}, bool resetSettings = false)
+        : folder(folder.isEmpty() ? own.path() : folder) {
+        if (resetSettings) keeper.Clear();
+        StartTerminal(terminal, view, keeper);
     }
 
     SMS& Sms() { return terminal.Sms(); }
@@ -40,16 +46,32 @@ struct GuiRig {
         clock.RunUntil(clock.NowMs() + ms);
         QApplication::processEvents();
     }
+    // The modem answers the eight start-up commands.
+    void AnswerStartUp() {
+        for (int i = 0; i < 8; ++i) {
+            modem.Arrive("\r\nOK\r\n");
+            Run(200);
+        }
+    }
 
+    QTemporaryDir own;
+    QString folder;
     VirtualClock clock;
     PortAvailability ports;
-    ScriptedPort modem{clock, ports};
+    std::string written;  // every byte written to the modem
+    ScriptedPort modem{clock, ports,
+                       [this](VirtualClock::Ms, std::string_view b) { written += b; }};
     ScriptedPort gps{clock, ports};
+    LoggedSerialPort loggedModem{
+        modem, clock, folder.toStdString() + "/modem-log",
+        [this] { return terminal.OptionsCreated() && terminal.Options().ModemLog.Checked(); }};
     RecordingMessageBox box;
     RecordingProgramEnd end;
     DiscardingFiles files;
-    qtui::TerminalView view;
-    Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &view};
+    std::vector<SerialPortInfo> portList;  // what the system's port list holds
+    qtui::TerminalView view{qtui::StandardLayout, [this] { return portList; }};
+    SettingsKeeper keeper{folder + "/settings.ini", view};
+    Terminal terminal{Services{loggedModem, gps, clock, clock, box, end, files}, &keeper};
 };
 
 }  // namespace shortmsg::testing

@@ -1,5 +1,5 @@
 // Both windows drawn on a real X display (Xvfb): their pictures are not empty, and are
-// kept in the build folder to be looked at.
+// kept in the build folder to be looked at ("@2x" when drawn at QT_SCALE_FACTOR=2).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -26,22 +26,27 @@ size_t Colours(const QImage& image, size_t enough) {
 void ExpectDrawn(QWidget& window, const QString& name) {
     ASSERT_TRUE(window.isVisible()) << name.toStdString();
     const QImage image = window.grab().toImage();
+    const double scale = window.devicePixelRatioF();
     ASSERT_FALSE(image.isNull()) << name.toStdString();
-    EXPECT_GE(image.width(), 400) << name.toStdString();
-    EXPECT_GE(image.height(), 300) << name.toStdString();
+    EXPECT_GE(image.width(), 400 * scale) << name.toStdString();
+    EXPECT_GE(image.height(), 300 * scale) << name.toStdString();
     // Text, frames, buttons and the lamps: far more than a blank window's few colours.
     EXPECT_GE(Colours(image, 40), 40u) << name.toStdString();
+    const QString suffix = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
     QDir().mkpath(SHORTMSG_SCREENSHOT_DIR);
-    image.save(QStringLiteral(SHORTMSG_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+    image.save(QStringLiteral(SHORTMSG_SCREENSHOT_DIR "/") + name + suffix +
+               QStringLiteral(".png"));
 }
 
 TEST(Screenshots, BothWindowsAreDrawn) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     GuiRig rig;
+    rig.Sms().SendToAddress.SetText("+447700900123");
     rig.Sms().MTDisplayWindow.SetText("Hello from the simulator");
     rig.Sms().MTDisplayWindow.SetBackColor(kGreen);
     rig.Sms().MO_Supported.SetFillColor(kGreen);
-    rig.Run(100);
+    rig.Sms().SendButton.Press();  // no message: the error box shows
+    rig.Run(500);
     ExpectDrawn(rig.MainWindow(), QStringLiteral("main-window"));
 
     rig.Sms().SerialPortSettings.Press();

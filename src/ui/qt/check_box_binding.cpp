@@ -6,9 +6,10 @@ namespace shortmsg::qtui {
 
 CheckBoxBinding::CheckBoxBinding(CheckBox& model)
     : model_(model), box_(new QCheckBox(ToQString(model.Caption()))) {
-    // `clicked` comes from the operator only, never from setChecked.
-    connect(box_, &QCheckBox::clicked, this, [this] {
-        if (syncing_) return;
+    // `toggled` comes from every way of changing the state; the ones the model made itself
+    // come while syncing, or find the model in that state already.
+    connect(box_, &QCheckBox::toggled, this, [this](bool checked) {
+        if (syncing_ || checked == model_.Checked()) return;
         model_.Toggle();
         Sync();
     });

@@ -1,5 +1,6 @@
 #pragma once
-// A check box as a QCheckBox: the operator's click is the model's Toggle.
+// A check box as a QCheckBox: each change of its state by the operator (a click, Space, an
+// accessibility toggle action) is the model's Toggle, once.
 #include <QCheckBox>
 
 #include "ui/qt/control_binding.h"

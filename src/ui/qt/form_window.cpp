@@ -5,13 +5,26 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/qt/latin1.h"
+#include "ui/qt/port_list_box.h"
+#include "ui/qt/text_box_binding.h"
 
 namespace shortmsg::qtui {
 namespace {
+
+// The window's spacing, in pixels: round its edge, between rows, between cells of a row,
+// between a frame's caption and its control.
+constexpr int kMargin = 12;
+constexpr int kRowSpacing = 8;
+constexpr int kCellSpacing = 8;
+constexpr int kCaptionSpacing = 3;
+// How long the status bar keeps an announcement.
+constexpr int kStatusMs = 15000;
 
 int RowCount(const WindowLayout& layout) {
     int rows = 0;
@@ -25,17 +38,28 @@ bool IsTall(const WindowLayout& layout, int row) {
 
 }  // namespace
 
-FormWindow::FormWindow(const Form& form, const WindowLayout& layout)
-    : form_(form), layout_(layout) {
+FormWindow::FormWindow(const Form& form, const WindowLayout& layout, SerialPortLister ports)
+    : form_(form), layout_(layout), ports_(std::move(ports)) {
     setObjectName(QString::fromStdString(form.Name()));
     setWindowTitle(ToQString(form.Caption()));
     auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(kMargin, kMargin, kMargin, layout.statusBar ? 0 : kMargin);
+    rows->setSpacing(kRowSpacing);
     for (int row = 0; row < RowCount(layout); ++row) {
         auto* grid = new QGridLayout;
-        grid->setVerticalSpacing(2);
+        grid->setHorizontalSpacing(kCellSpacing);
+        grid->setVerticalSpacing(kCaptionSpacing);
         BuildRow(row, *grid);
         rows->addLayout(grid, IsTall(layout, row) ? 1 : 0);
     }
+    if (layout.statusBar) {
+        statusBar_ = new QStatusBar;
+        statusBar_->setSizeGripEnabled(false);
+        statusBar_->setAccessibleName(QStringLiteral("Status"));
+        rows->addWidget(statusBar_);
+    }
+    for (size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+    AddShortcuts();
     for (const auto& binding : bindings_) binding->Sync();
     resize(layout.width, layout.height);
 }
@@ -82,13 +106,26 @@ QWidget* FormWindow::MakeCell(const Cell& cell) {
             rule->setFrameShadow(QFrame::Sunken);
             return rule;
         }
+        case Look::PortList: {
+            auto* portBox = dynamic_cast<TextBox*>(form_.Find(cell.control));
+            if (portBox == nullptr) return nullptr;
+            auto* list = new PortListBox(*portBox, ports_);
+            tabOrder_.push_back(list);
+            return list;
+        }
         default:
-            break;
+            return BindCell(cell);
     }
+}
+
+QWidget* FormWindow::BindCell(const Cell& cell) {
     Control* control = form_.Find(cell.control);
     if (control == nullptr) return nullptr;
     std::unique_ptr<ControlBinding> binding = MakeBinding(*control, cell.look);
     if (!binding) return nullptr;
+    if (auto* box = dynamic_cast<TextBoxBinding*>(binding.get())) {
+        box->SetAnnouncer([this](const QString& text) { Announce(text); });
+    }
     QWidget* widget = binding->Widget();
     const QFontMetrics metrics(widget->font());
     if (cell.chars > 0) {
@@ -97,7 +134,22 @@ QWidget* FormWindow::MakeCell(const Cell& cell) {
     if (cell.lines > 0) widget->setFixedHeight(metrics.lineSpacing() * cell.lines + 12);
     byControl_[control] = binding.get();
     bindings_.push_back(std::move(binding));
+    tabOrder_.push_back(widget);
     return widget;
+}
+
+// A shortcut presses the button's model: a disabled button does nothing, as with a click.
+void FormWindow::AddShortcuts() {
+    for (const Shortcut& shortcut : layout_.shortcuts) {
+        const auto* button = dynamic_cast<const Button*>(form_.Find(shortcut.button));
+        if (button == nullptr) continue;
+        auto* keys = new QShortcut(QKeySequence(ToQString(shortcut.keys)), this);
+        connect(keys, &QShortcut::activated, this, [button] { button->Press(); });
+    }
+}
+
+void FormWindow::Announce(const QString& text) {
+    if (statusBar_ != nullptr) statusBar_->showMessage(text, kStatusMs);
 }
 
 void FormWindow::Sync(const Control& control) {

@@ -1,14 +1,15 @@
 #pragma once
-// A filled shape as a coloured circle.
+// A filled shape as a round lamp. Its state is also told in words, as its accessible
+// description and tooltip: "<its name>: yes" while green (confirmed), "...: no" otherwise.
 #include <QWidget>
 
 #include "ui/qt/control_binding.h"
 
 namespace shortmsg::qtui {
 
-class CircleWidget final : public QWidget {
+class LampWidget final : public QWidget {
   public:
-    CircleWidget();
+    LampWidget();
     void SetFill(const QColor& colour);
     const QColor& Fill() const { return fill_; }
     QSize sizeHint() const override { return {22, 22}; }
@@ -23,12 +24,12 @@ class CircleWidget final : public QWidget {
 class ShapeBinding final : public ControlBinding {
   public:
     explicit ShapeBinding(Shape& model);
-    QWidget* Widget() const override { return circle_; }
+    QWidget* Widget() const override { return lamp_; }
     void Sync() override;
 
   private:
     Shape& model_;
-    CircleWidget* circle_;
+    LampWidget* lamp_;
 };
 
 }  // namespace shortmsg::qtui

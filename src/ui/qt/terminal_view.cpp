@@ -2,7 +2,8 @@
 
 namespace shortmsg::qtui {
 
-TerminalView::TerminalView(LayoutLookup layouts) : layouts_(std::move(layouts)) {}
+TerminalView::TerminalView(LayoutLookup layouts, SerialPortLister ports)
+    : layouts_(std::move(layouts)), ports_(std::move(ports)) {}
 
 TerminalView::~TerminalView() = default;
 
@@ -11,7 +12,7 @@ FormWindow* TerminalView::Attach(const Form& form) {
     if (!window) {
         const WindowLayout* layout = layouts_(form.Name());
         if (layout == nullptr) return nullptr;
-        window = std::make_unique<FormWindow>(form, *layout);
+        window = std::make_unique<FormWindow>(form, *layout, ports_);
         window->setVisible(form.Visible());
     }
     return window.get();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/serial_port_list.h"
 #include "ui/controls.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/window_layout.h"
@@ -17,7 +18,8 @@ class TerminalView final : public FormObserver {
   public:
     using LayoutLookup = std::function<const WindowLayout*(std::string_view formName)>;
 
-    explicit TerminalView(LayoutLookup layouts = StandardLayout);
+    // `ports` lists the system's serial ports in the options window (none without it).
+    explicit TerminalView(LayoutLookup layouts = StandardLayout, SerialPortLister ports = {});
     ~TerminalView() override;
     TerminalView(const TerminalView&) = delete;
     TerminalView& operator=(const TerminalView&) = delete;
@@ -32,6 +34,7 @@ class TerminalView final : public FormObserver {
 
   private:
     LayoutLookup layouts_;
+    SerialPortLister ports_;
     std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
 };
 

@@ -19,6 +19,15 @@ Cell Area(int row, string_view control, string_view frame = "", int lines = 0) {
 Cell Log(int row, string_view control) {
     return {row, Look::TextLog, control, "", "", 1, 0, 0};
 }
+Cell Reading(int row, string_view control, string_view frame) {
+    return {row, Look::TextRead, control, "", frame, 1, 0, 0};
+}
+Cell Alert(int row, string_view control, int lines) {
+    return {row, Look::TextAlert, control, "", "", 1, 0, lines};
+}
+Cell Ports(int row, string_view portBox) {
+    return {row, Look::PortList, portBox, "", "", 2, 0, 0};
+}
 Cell Combo(int row, string_view control, int stretch) {
     return {row, Look::Combo, control, "", "", stretch, 0, 0};
 }
@@ -41,12 +50,13 @@ Cell Space(int row) {
     return {row, Look::Stretch, "", "", "", 1, 0, 0};
 }
 
-// The main window. Closing it with the frame's close button quits, as "Quit" does.
+// The main window. Closing it with the frame's close button quits, as "Quit" does;
+// Ctrl+Return sends from anywhere in it.
 WindowLayout MainWindow() {
     return {"SMS",
             "QuitButton",
             620,
-            600,
+            640,
             {1, 5},
             {
                 Line(0, "SendToAddress", 3, "Send to:"),
@@ -60,9 +70,9 @@ WindowLayout MainWindow() {
                 Push(2, "ClearButton"),
                 Push(2, "SerialPortSettings"),
                 Push(2, "QuitButton"),
-                Area(3, "ErrorMessageWindow", "", 2),
+                Alert(3, "ErrorMessageWindow", 2),
                 Rule(4),
-                Area(5, "MTDisplayWindow", "Rx SMS below: "),
+                Reading(5, "MTDisplayWindow", "Rx SMS below: "),
                 Line(6, "FromAddress", 2, "From:"),
                 Line(6, "ShortMessageTimeStamp", 3, "Time Stamp:"),
                 Label(7, "Index="),
@@ -78,36 +88,41 @@ WindowLayout MainWindow() {
                 Label(8, "MO Ready"),
                 Circle(8, "MT_Supported"),
                 Label(8, "MT Ready"),
-            }};
+            },
+            {{"Ctrl+Return", "SendButton"}, {"Ctrl+Enter", "SendButton"}},
+            true};
 }
 
-// The options window. Its frame's close button does what "Back to Main" does: the main
-// window's timers must run again, and the main window is the only way on from here.
+// The options window. Its frame's close button and Escape do what "Back to Main" does: the
+// main window's timers must run again, and the main window is the only way on from here.
 WindowLayout OptionsWindow() {
     return {"OptionsForm",
             "BackToMainButton",
             620,
-            480,
-            {2},
+            540,
+            {3},
             {
                 Line(0, "ServiceCenterAddress", 1, "SCA"),
                 Check(0, "UseSCAinPhone", "SCA"),
                 Check(0, "RegisteredSM", "SCA"),
                 Label(1, "Serial Port ="),
                 Short(1, "RadioSerialPortNumber", 12),
-                Space(1),
-                Check(1, "SBM_Enabled"),
-                Check(1, "EnableGPS"),
-                Check(1, "StoreRxGPS"),
-                Log(2, "DebugWindow"),
-                Line(3, "GPS_Window", 1),
-                Line(4, "AllowedNumbers", 1, "Position queries from"),
-                Check(4, "ShortBurstQueries"),
-                Combo(5, "MO_Message_Status", 1),
-                Space(6),
-                Push(6, "UpdatePhoneBookButton"),
-                Push(6, "BackToMainButton"),
-            }};
+                Ports(1, "RadioSerialPortNumber"),
+                Check(2, "SBM_Enabled"),
+                Check(2, "EnableGPS"),
+                Check(2, "StoreRxGPS"),
+                Check(2, "ModemLog"),
+                Space(2),
+                Log(3, "DebugWindow"),
+                Line(4, "GPS_Window", 1),
+                Line(5, "AllowedNumbers", 1, "Position queries from"),
+                Check(5, "ShortBurstQueries"),
+                Combo(6, "MO_Message_Status", 1),
+                Space(7),
+                Push(7, "UpdatePhoneBookButton"),
+                Push(7, "BackToMainButton"),
+            },
+            {{"Escape", "BackToMainButton"}}};
 }
 
 }  // namespace
