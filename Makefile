@@ -5,8 +5,9 @@ SAN_BUILD    ?= build-sanitize
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 300
 JOBS         ?= 2
+PREFIX       ?= /usr/local
 
-.PHONY: all deps configure build sanitize-build test run bench fuzz fuzz-build format clean
+.PHONY: all deps configure build sanitize-build test run install bench fuzz fuzz-build format clean
 
 all: build
 
@@ -33,6 +34,10 @@ test: build sanitize-build
 
 run: build
 	@scripts/run-demo.sh $(BUILD)
+
+# Installs under PREFIX (and DESTDIR, for packaging).
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@$(BUILD)/bench/shortmsg-bench

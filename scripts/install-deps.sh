@@ -10,6 +10,7 @@ packages=(
   python3 python3-gammu
   clang libclang-rt-14-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 
 missing=()
