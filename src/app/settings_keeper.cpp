@@ -24,6 +24,8 @@ constexpr KeptSetting kKept[] = {
     {"SBM_Enabled", Stage::BeforeStart},
     {"StoreRxGPS", Stage::BeforeStart},
     {"ModemLog", Stage::BeforeStart},
+    {"AllowedNumbers", Stage::BeforeStart},
+    {"ShortBurstQueries", Stage::BeforeStart},
     {"UseSCAinPhone", Stage::AfterStart},
     {"EnableGPS", Stage::AfterStart},
 };

@@ -84,10 +84,11 @@ TEST(Words, EveryControlIsNamedAndEveryButtonHasItsOwnMnemonic) {
             ++buttons;
         }
     }
-    EXPECT_EQ(buttons, 14);  // eight buttons, six check boxes
+    EXPECT_EQ(buttons, 15);  // eight buttons, seven check boxes
     const std::set<QString> captions = {
-        "Send to:", "# of bytes=",    "Rx SMS below: ", "From:",    "Time Stamp:", "Index=",
-        "#of SM=",  "Distance Moved", "MO Ready",       "MT Ready", "SCA",         "Serial Port ="};
+        "Send to:", "# of bytes=",   "Rx SMS below: ",       "From:",    "Time Stamp:",
+        "Index=",   "#of SM=",       "Distance Moved",       "MO Ready", "MT Ready",
+        "SCA",      "Serial Port =", "Position queries from"};
     EXPECT_EQ(labels, captions);
     for (const auto& [control, name] : {std::pair{"SendToAddress", "Send to"},
                                         {"SMinputWindow", "Message text"},

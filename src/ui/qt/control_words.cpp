@@ -36,6 +36,8 @@ constexpr ControlWords kWords[] = {
     {"EnableGPS", "GPS Enable", 'G'},
     {"StoreRxGPS", "Store Rx GPS", 'S'},
     {"ModemLog", "Modem Log", 'M'},
+    {"AllowedNumbers", "Numbers allowed to ask for the position"},
+    {"ShortBurstQueries", "Short burst queries", 'h'},
     {"DebugWindow", "Modem text"},
     {"GPS_Window", "GPS sentence"},
     {"MO_Message_Status", "Message status"},
