@@ -7,72 +7,116 @@
 
 #include "pdu/hex.h"
 #include "pdu/septets.h"
+#include "pdu/utf8.h"
 
 namespace shortmsg {
 namespace {
 
 constexpr unsigned char kEsc = 27;
 
-enum class Row { Both, Extension, ReceiveOnly };
+enum class Row { Both, Extension };
 
 struct CharacterRow {
-    unsigned char text;  // operator text code (ISO 8859-1)
-    unsigned char gsm;   // GSM code, or the code after ESC for an extension row
+    char32_t text;      // the character (a Unicode code point)
+    unsigned char gsm;  // GSM code, or the code after ESC for an extension row
     Row kind;
 };
 
 // The terminal's character table, used in both directions. It differs from the standard
-// default alphabet on purpose: ú (250) sits at 6 and Ê (202) at 31, the Greek capitals and
-// the grave accent have no row, 164 travels as ESC 101 and GSM 36 arrives as 164.
+// default alphabet on purpose: ú (250) sits at 6 and Ê (202) at 31, and ù, É and the grave
+// accent have no row.
 constexpr CharacterRow kCharacterTable[] = {
-    {64, 0, Row::Both},        {163, 1, Row::Both},        {36, 2, Row::Both},
-    {165, 3, Row::Both},       {232, 4, Row::Both},        {233, 5, Row::Both},
-    {250, 6, Row::Both},       {236, 7, Row::Both},        {242, 8, Row::Both},
-    {199, 9, Row::Both},       {216, 11, Row::Both},       {248, 12, Row::Both},
-    {197, 14, Row::Both},      {229, 15, Row::Both},       {95, 17, Row::Both},
-    {198, 28, Row::Both},      {230, 29, Row::Both},       {223, 30, Row::Both},
-    {202, 31, Row::Both},      {161, 64, Row::Both},       {196, 91, Row::Both},
-    {214, 92, Row::Both},      {209, 93, Row::Both},       {220, 94, Row::Both},
-    {167, 95, Row::Both},      {191, 96, Row::Both},       {228, 123, Row::Both},
-    {246, 124, Row::Both},     {241, 125, Row::Both},      {252, 126, Row::Both},
-    {224, 127, Row::Both},     {12, 10, Row::Extension},   {94, 20, Row::Extension},
-    {123, 40, Row::Extension}, {125, 41, Row::Extension},  {92, 47, Row::Extension},
-    {91, 60, Row::Extension},  {126, 61, Row::Extension},  {93, 62, Row::Extension},
-    {124, 64, Row::Extension}, {164, 101, Row::Extension}, {164, 36, Row::ReceiveOnly},
+    {64, 0, Row::Both},        {163, 1, Row::Both},
+    {36, 2, Row::Both},        {165, 3, Row::Both},
+    {232, 4, Row::Both},       {233, 5, Row::Both},
+    {250, 6, Row::Both},       {236, 7, Row::Both},
+    {242, 8, Row::Both},       {199, 9, Row::Both},
+    {216, 11, Row::Both},      {248, 12, Row::Both},
+    {197, 14, Row::Both},      {229, 15, Row::Both},
+    {0x394, 16, Row::Both},    {95, 17, Row::Both},
+    {0x3A6, 18, Row::Both},    {0x393, 19, Row::Both},
+    {0x39B, 20, Row::Both},    {0x3A9, 21, Row::Both},
+    {0x3A0, 22, Row::Both},    {0x3A8, 23, Row::Both},
+    {0x3A3, 24, Row::Both},    {0x398, 25, Row::Both},
+    {0x39E, 26, Row::Both},    {198, 28, Row::Both},
+    {230, 29, Row::Both},      {223, 30, Row::Both},
+    {202, 31, Row::Both},      {164, 36, Row::Both},
+    {161, 64, Row::Both},      {196, 91, Row::Both},
+    {214, 92, Row::Both},      {209, 93, Row::Both},
+    {220, 94, Row::Both},      {167, 95, Row::Both},
+    {191, 96, Row::Both},      {228, 123, Row::Both},
+    {246, 124, Row::Both},     {241, 125, Row::Both},
+    {252, 126, Row::Both},     {224, 127, Row::Both},
+    {12, 10, Row::Extension},  {94, 20, Row::Extension},
+    {123, 40, Row::Extension}, {125, 41, Row::Extension},
+    {92, 47, Row::Extension},  {91, 60, Row::Extension},
+    {126, 61, Row::Extension}, {93, 62, Row::Extension},
+    {124, 64, Row::Extension}, {0x20AC, 101, Row::Extension},
 };
 
-// Lookup tables derived from kCharacterTable at compile time.
-// Sending: text code -> GSM code, with kEscFlag set for an extension pair.
+// Sending: a GSM code, with kEscFlag set for an extension pair and kNotCarried set when
+// the character has no row and is not one of the plain characters the default alphabet
+// holds at their own code (CR, LF, the printable ASCII characters other than $ @ and `).
 constexpr std::uint16_t kEscFlag = 0x100;
+constexpr std::uint16_t kNotCarried = 0x200;
+constexpr std::uint16_t kQuestionMark = '?' | kNotCarried;
+
+constexpr bool CarriedAsItself(int c) {
+    return c == '\n' || c == '\r' || (c >= 32 && c <= 35) || (c >= 37 && c <= 63) ||
+           (c >= 65 && c <= 90) || (c >= 97 && c <= 122);
+}
+
+constexpr std::uint16_t SendingCode(const CharacterRow& row) {
+    return row.kind == Row::Extension ? kEscFlag | row.gsm : row.gsm;
+}
+
+// Code points 0-255 -> sending code; characters without a row pass as their own code.
 constexpr std::array<std::uint16_t, 256> kTextToGsm = [] {
     std::array<std::uint16_t, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<std::uint16_t>(c);
+    for (int c = 0; c < 256; ++c) {
+        t[c] = static_cast<std::uint16_t>(CarriedAsItself(c) ? c : c | kNotCarried);
+    }
     for (const auto& row : kCharacterTable) {
-        if (row.kind == Row::Both) t[row.text] = row.gsm;
-        if (row.kind == Row::Extension) t[row.text] = kEscFlag | row.gsm;
+        if (row.text < 256) t[row.text] = SendingCode(row);
     }
     return t;
 }();
 
-// Receiving: a single GSM code -> text code.
-constexpr std::array<unsigned char, 256> kGsmToText = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(c);
+// A character above U+00FF: its row, or "?" (as the 8-bit text used to give it).
+std::uint16_t WideToGsm(char32_t code) {
+    if (code != 0x20AC && (code < 0x393 || code > 0x3A9)) return kQuestionMark;  // no row
     for (const auto& row : kCharacterTable) {
-        if (row.kind != Row::Extension) t[row.gsm] = row.text;
+        if (row.text == code) return SendingCode(row);
     }
-    return t;
-}();
+    return kQuestionMark;
+}
 
-// Receiving: the code after ESC -> text code; codes without an extension row stand alone.
-constexpr std::array<unsigned char, 256> kEscToText = [] {
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(c);
+// Receiving: a character's UTF-8 bytes (written four at a time) and their count.
+struct Glyph {
+    char bytes[4];
+    std::uint8_t length;
+};
+
+constexpr Glyph GlyphOf(char32_t code) {
+    const auto b = [](char32_t bits) { return static_cast<char>(bits); };
+    if (code < 0x80) return {{b(code), 0, 0, 0}, 1};
+    if (code < 0x800) return {{b(0xC0 | (code >> 6)), b(0x80 | (code & 0x3F)), 0, 0}, 2};
+    return {{b(0xE0 | (code >> 12)), b(0x80 | ((code >> 6) & 0x3F)), b(0x80 | (code & 0x3F)), 0},
+            3};
+}
+
+// A single GSM code (or, for `kind` Extension, the code after ESC) -> its character.
+// Codes without a row stand for themselves.
+constexpr std::array<Glyph, 256> ReceivingTable(Row kind) {
+    std::array<Glyph, 256> t{};
+    for (int c = 0; c < 256; ++c) t[c] = GlyphOf(static_cast<char32_t>(c));
     for (const auto& row : kCharacterTable) {
-        if (row.kind == Row::Extension) t[row.gsm] = row.text;
+        if (row.kind == kind) t[row.gsm] = GlyphOf(row.text);
     }
     return t;
-}();
+}
+constexpr std::array<Glyph, 256> kGsmToText = ReceivingTable(Row::Both);
+constexpr std::array<Glyph, 256> kEscToText = ReceivingTable(Row::Extension);
 
 unsigned char Code(char c) {
     return static_cast<unsigned char>(c);
@@ -98,34 +142,62 @@ void UnpackGroup(const std::uint8_t* src, char* dst) {
     }
 }
 
-}  // namespace
+std::uint16_t SendingCodeOf(const Utf8Char& c) {
+    return c.code < 256 && c.valid ? kTextToGsm[c.code] : WideToGsm(c.code);
+}
 
-void ConvertTextToGSMInto(std::string_view text, std::string& out) {
+// Converts the text; with `kStopWhenNotCarried`, stops at the first character the table
+// does not carry exactly. Returns false when there was such a character.
+template <bool kStopWhenNotCarried>
+bool Convert(std::string_view text, std::string& out) {
     const std::size_t base = out.size();
-    out.resize(base + 2 * text.size());
+    out.resize(base + 2 * text.size());  // at most two septets (an ESC pair) per byte
     char* dst = out.data() + base;
-    const auto put = [&dst](std::uint16_t g) {
+    unsigned flags = 0;
+    const auto put = [&dst, &flags](std::uint16_t g) {
+        flags |= g;
         if (g & kEscFlag) *dst++ = static_cast<char>(kEsc);
         *dst++ = static_cast<char>(g & 0xFF);
     };
     std::size_t i = 0;
-    // Eight characters at a time while none of them needs an escape.
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint16_t g[8];
-        unsigned flags = 0;
-        for (int k = 0; k < 8; ++k) {
-            g[k] = kTextToGsm[Code(text[i + k])];
-            flags |= g[k];
-        }
-        if (flags & kEscFlag) {
-            for (const std::uint16_t one : g) put(one);
+    while (i < text.size()) {
+        // Eight ASCII characters at a time while none of them needs an escape.
+        if (i + 8 <= text.size() && !(hex::swar::Load8(text.data() + i) & hex::swar::kHigh)) {
+            std::uint16_t g[8];
+            unsigned group = 0;
+            for (int k = 0; k < 8; ++k) {
+                g[k] = kTextToGsm[Code(text[i + k])];
+                group |= g[k];
+            }
+            if (group & kEscFlag) {
+                for (const std::uint16_t one : g) put(one);
+            } else {
+                for (int k = 0; k < 8; ++k) dst[k] = static_cast<char>(g[k]);
+                dst += 8;
+                flags |= group;
+            }
+            i += 8;
+        } else if (Code(text[i]) < 0x80) {
+            put(kTextToGsm[Code(text[i++])]);
         } else {
-            for (int k = 0; k < 8; ++k) dst[k] = static_cast<char>(g[k]);
-            dst += 8;
+            const Utf8Char c = ReadUtf8Char(text, i);
+            put(SendingCodeOf(c));
+            i += c.length;
         }
+        if (kStopWhenNotCarried && (flags & kNotCarried)) break;
     }
-    for (; i < text.size(); ++i) put(kTextToGsm[Code(text[i])]);
     out.resize(static_cast<std::size_t>(dst - out.data()));
+    return !(flags & kNotCarried);
+}
+
+}  // namespace
+
+bool ConvertCarriedTextToGSMInto(std::string_view text, std::string& out) {
+    return Convert<true>(text, out);
+}
+
+void ConvertTextToGSMInto(std::string_view text, std::string& out) {
+    Convert<false>(text, out);
 }
 
 std::string ConvertTextToGSM(std::string_view text) {
@@ -134,17 +206,28 @@ std::string ConvertTextToGSM(std::string_view text) {
     return out;
 }
 
+bool CarriedByGsmTable(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Char c = ReadUtf8Char(utf8, i);
+        if (SendingCodeOf(c) & kNotCarried) return false;
+        i += c.length;
+    }
+    return true;
+}
+
 void ConvertGSMToTextInto(std::string_view gsm, std::string& out) {
     const std::size_t base = out.size();
-    out.resize(base + gsm.size());
+    out.resize(base + 3 * gsm.size() + 1);  // room for one four-byte write past the last
     char* dst = out.data() + base;
     for (std::size_t i = 0; i < gsm.size(); ++i) {
         const unsigned char g = Code(gsm[i]);
-        if (g != kEsc) {
-            *dst++ = static_cast<char>(kGsmToText[g]);
-        } else if (i + 1 < gsm.size()) {
-            *dst++ = static_cast<char>(kEscToText[Code(gsm[++i])]);
-        }  // an ESC with nothing after it is dropped
+        const Glyph* glyph = &kGsmToText[g];
+        if (g == kEsc) {
+            if (i + 1 == gsm.size()) break;  // an ESC with nothing after it is dropped
+            glyph = &kEscToText[Code(gsm[++i])];
+        }
+        std::memcpy(dst, glyph->bytes, 4);
+        dst += glyph->length;
     }
     out.resize(static_cast<std::size_t>(dst - out.data()));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Text (8-bit, ISO 8859-1) to and from the GSM 7-bit default alphabet, and septet packing.
+// Text (UTF-8) to and from the GSM 7-bit default alphabet, and septet packing.
 // A "GSM code string" holds one char per septet (values 0-127); an extension character is
 // the pair ESC (27) + its code, so the string's length is the septet count.
 #include <string>
@@ -7,13 +7,22 @@
 
 namespace shortmsg {
 
-// The terminal's character table, operator text -> GSM codes. Characters without a row
-// pass through unchanged (the packer then keeps only their low seven bits).
+// The terminal's character table, operator text (UTF-8) -> GSM codes. A character from
+// U+0000 to U+00FF without a row passes through as its own code (the packer then keeps only
+// its low seven bits); any other character without a row, and a byte that is not UTF-8,
+// becomes "?".
 std::string ConvertTextToGSM(std::string_view text);
 // Appends the GSM codes of `text` to `out` (no allocation when `out` has the capacity).
 void ConvertTextToGSMInto(std::string_view text, std::string& out);
-// GSM codes -> operator text. GSM 36 and ESC 101 both become 164; ESC + an unknown code
-// gives that code alone; an ESC with nothing after it is dropped.
+// The same, and true when the table carries the text exactly (CarriedByGsmTable).
+bool ConvertCarriedTextToGSMInto(std::string_view text, std::string& out);
+// True when every character is CR, LF, has a row in the table, or is a printable ASCII
+// character the default alphabet holds at its own code (32-35, 37-63, 65-90, 97-122).
+bool CarriedByGsmTable(std::string_view utf8);
+// GSM codes -> operator text (UTF-8). ESC + a code without an extension row gives that code
+// alone; an ESC with nothing after it is dropped; a code without a row (only a GSM code
+// string that did not come from unpacking has codes above 127) stands for the character
+// of that number.
 std::string ConvertGSMToText(std::string_view gsm);
 // Appends the text of `gsm` to `out`.
 void ConvertGSMToTextInto(std::string_view gsm, std::string& out);
