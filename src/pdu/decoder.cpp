@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cstdint>
 
+#include "pdu/alphabet.h"
 #include "pdu/codec_errors.h"
 #include "pdu/hex.h"
 #include "pdu/septets.h"
+#include "pdu/user_data.h"
 
 namespace shortmsg {
 namespace {
@@ -27,6 +29,11 @@ struct Octets {
         const std::size_t total = std::min((chars + 1) / 2, kMaxOctets);
         return first < total ? total - first : 0;
     }
+    // Octets from `first` that are present, without a final half octet.
+    std::size_t Whole(std::size_t first) const {
+        const std::size_t total = std::min(chars / 2, kMaxOctets);
+        return first < total ? total - first : 0;
+    }
 };
 
 constexpr std::size_t kTimeStampOctets = 7;
@@ -36,6 +43,8 @@ constexpr char kHexDigit[] = "0123456789ABCDEF";
 constexpr unsigned kDeliver = 0;
 constexpr unsigned kSubmit = 1;
 constexpr unsigned kStatusReport = 2;
+// TP-UDHI in the first octet of SMS-DELIVER and SMS-SUBMIT: a header precedes the text.
+constexpr unsigned kHeaderIndicator = 0x40;
 
 std::string_view TrimBlanks(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n";
@@ -55,6 +64,10 @@ void Reset(DecodedPDU& out) {
     out.gsmText.clear();
     out.PDU_SenderAddress.clear();
     out.PDU_TimeStamp.clear();
+    out.text.clear();
+    out.coding = MessageCoding::Gsm7;
+    out.senderType = SenderType::Unknown;
+    out.concat.reset();
     out.messageReference = 0;
     out.recipient.clear();
     out.status.clear();
@@ -79,11 +92,20 @@ void AppendSemiOctets(const std::uint8_t* octets, std::size_t digits, std::strin
     out.resize(base + digits);
 }
 
-// The TP-UDL octet at `udl` and the packed septets behind it, as far as the PDU goes.
-void UnpackUserData(const Octets& pdu, std::size_t udl, std::string& gsm) {
-    const unsigned septets = pdu.at[udl];
-    const std::size_t octets = std::min<std::size_t>(septets - septets / 8, pdu.From(udl + 1));
-    UnpackOctetsInto(pdu.at + udl + 1, octets, static_cast<int>(septets), gsm);
+// The TP-UDL octet at `udl` and the user data behind it, decoded by the TP-DCS octet at
+// `dcs` and the first octet's TP-UDHI.
+void DecodeText(const Octets& pdu, std::size_t tpdu, std::size_t dcs, std::size_t udl,
+                DecodedPDU& out) {
+    const UserData data{pdu.at[udl], pdu.at + udl + 1, pdu.From(udl + 1), pdu.Whole(udl + 1)};
+    DecodeUserData(data, pdu.at[dcs], (pdu.at[tpdu] & kHeaderIndicator) != 0, out);
+}
+
+// An alphanumeric address: the name packed as GSM 7-bit text in the address field, whose
+// length counts semi-octets.
+void AppendAlphanumeric(const std::uint8_t* octets, unsigned semiOctets, std::string& out) {
+    std::string gsm;
+    UnpackOctetsInto(octets, AddressOctets(semiOctets), static_cast<int>(semiOctets * 4 / 7), gsm);
+    ConvertGSMToTextInto(gsm, out);
 }
 
 // SMS-DELIVER: first octet, TP-OA, TP-PID, TP-DCS, TP-SCTS, TP-UDL, TP-UD.
@@ -91,13 +113,19 @@ bool DecodeDeliver(const Octets& pdu, std::size_t tpdu, DecodedPDU& out, std::st
     if (!pdu.Has(tpdu + 1, 1)) return Refuse(error, codec_errors::kPduTooShort);
     const unsigned digits = pdu.at[tpdu + 1];
     const std::size_t address = tpdu + 3;
-    const std::size_t timeStamp = address + AddressOctets(digits) + 2;
+    const std::size_t dcs = address + AddressOctets(digits) + 1;
+    const std::size_t timeStamp = dcs + 1;
     const std::size_t udl = timeStamp + kTimeStampOctets;
     if (!pdu.Has(udl, 1)) return Refuse(error, codec_errors::kPduTooShort);
     out.type = PduType::Deliver;
-    AppendSemiOctets(pdu.at + address, digits, out.PDU_SenderAddress);
+    out.senderType = static_cast<SenderType>((pdu.at[tpdu + 2] >> 4) & 7);
+    if (out.senderType == SenderType::Alphanumeric) {
+        AppendAlphanumeric(pdu.at + address, digits, out.PDU_SenderAddress);
+    } else {
+        AppendSemiOctets(pdu.at + address, digits, out.PDU_SenderAddress);
+    }
     AppendSemiOctets(pdu.at + timeStamp, 2 * kTimeStampOctets, out.PDU_TimeStamp);
-    UnpackUserData(pdu, udl, out.gsmText);
+    DecodeText(pdu, tpdu, dcs, udl, out);
     return true;
 }
 
@@ -113,11 +141,11 @@ bool DecodeSubmit(const Octets& pdu, std::size_t tpdu, DecodedPDU& out, std::str
     if (!pdu.Has(tpdu + 2, 1)) return Refuse(error, codec_errors::kPduTooShort);
     const unsigned firstOctet = pdu.at[tpdu];
     const std::size_t address = tpdu + 4;
-    const std::size_t udl =
-        address + AddressOctets(pdu.at[tpdu + 2]) + 2 + ValidityPeriodOctets(firstOctet);
+    const std::size_t dcs = address + AddressOctets(pdu.at[tpdu + 2]) + 1;
+    const std::size_t udl = dcs + 1 + ValidityPeriodOctets(firstOctet);
     if (!pdu.Has(udl, 1)) return Refuse(error, codec_errors::kPduTooShort);
     out.type = PduType::Submit;
-    UnpackUserData(pdu, udl, out.gsmText);
+    DecodeText(pdu, tpdu, dcs, udl, out);
     return true;
 }
 
