@@ -12,6 +12,8 @@ inline constexpr std::string_view kStatusReportTooShort =
 inline constexpr std::string_view kMessageTooLong =
     "Message too long: at most 160 GSM characters fit in one SMS (extension characters count "
     "twice)";
+inline constexpr std::string_view kMessageTooManyParts =
+    "Message too long: at most 255 parts of 67 characters";
 inline constexpr std::string_view kDestinationTooLong =
     "Destination number too long: at most 255 digits";
 inline constexpr std::string_view kDestinationNotDigits =
