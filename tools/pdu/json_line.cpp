@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "gps/number_text.h"
+#include "pdu/utf8.h"
 
 namespace shortmsg {
 
@@ -30,10 +31,11 @@ char ShortEscape(unsigned char c) {
 
 }  // namespace
 
-void AppendJsonString(std::string& out, std::string_view latin1) {
+void AppendJsonString(std::string& out, std::string_view utf8) {
     out += '"';
-    for (char ch : latin1) {
-        const auto c = static_cast<unsigned char>(ch);
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const Utf8Char ch = ReadUtf8Char(utf8, pos);
+        const auto c = static_cast<unsigned char>(utf8[pos]);
         if (char e = ShortEscape(c)) {
             out += '\\';
             out += e;
@@ -41,12 +43,10 @@ void AppendJsonString(std::string& out, std::string_view latin1) {
             out += "\\u00";
             out += kHexDigits[c >> 4];
             out += kHexDigits[c & 0x0F];
-        } else if (c >= 0x80) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
         } else {
-            out += ch;
+            AppendUtf8(out, ch.code);  // a byte that is not UTF-8 shows as U+FFFD
         }
+        pos += ch.length;
     }
     out += '"';
 }
@@ -57,9 +57,15 @@ void JsonLine::Key(std::string_view key) {
     body_ += ": ";
 }
 
-JsonLine& JsonLine::Text(std::string_view key, std::string_view latin1) {
+JsonLine& JsonLine::Text(std::string_view key, std::string_view utf8) {
     Key(key);
-    AppendJsonString(body_, latin1);
+    AppendJsonString(body_, utf8);
+    return *this;
+}
+
+JsonLine& JsonLine::Object(std::string_view key, const JsonLine& object) {
+    Key(key);
+    body_ += object.Finish();
     return *this;
 }
 

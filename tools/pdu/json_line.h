@@ -1,19 +1,20 @@
 #pragma once
 // One JSON object on one line, keys in the order they are added:
-// {"pdu": "0011...", "length": 20}. String values are the terminal's 8-bit text
-// (ISO 8859-1) and come out as UTF-8.
+// {"pdu": "0011...", "length": 20}. String values are UTF-8 text.
 #include <string>
 #include <string_view>
 
 namespace shortmsg {
 
-// Appends `latin1` as a quoted JSON string: \" \\ \n \r \t, other control codes (0-31
-// and 127) as \u00xx, codes 128-255 as their two-byte UTF-8 form.
-void AppendJsonString(std::string& out, std::string_view latin1);
+// Appends `utf8` as a quoted JSON string: \" \\ \n \r \t, other control codes (0-31
+// and 127) as \u00xx, every other character as it is; a byte that is not UTF-8 as U+FFFD.
+void AppendJsonString(std::string& out, std::string_view utf8);
 
 class JsonLine {
   public:
-    JsonLine& Text(std::string_view key, std::string_view latin1);
+    JsonLine& Text(std::string_view key, std::string_view utf8);
+    // A nested object: {"ref": 7, "part": 1, "total": 2}.
+    JsonLine& Object(std::string_view key, const JsonLine& object);
     // General form, up to 15 significant digits; a value that is not finite is null.
     JsonLine& Number(std::string_view key, double value);
     JsonLine& Integer(std::string_view key, long long value);

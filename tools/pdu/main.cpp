@@ -1,4 +1,5 @@
 // shortmsg-pdu: encode and decode SMS PDUs and decode RMC sentences from the command line.
+#include <functional>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ constexpr int kSomeRefused = 1;
 constexpr int kUsageError = 2;
 
 int Print(const ToolOutcome& outcome) {
-    std::cout << outcome.line << '\n';
+    std::cout << outcome.lines << '\n';
     return outcome.refused ? kSomeRefused : kAllHandled;
 }
 
@@ -26,7 +27,8 @@ bool IsBlank(std::string_view line) {
 }
 
 // The one input from the command line, or every non-blank line of standard input.
-int RunEach(const std::optional<std::string>& input, ToolOutcome (*run)(std::string_view)) {
+int RunEach(const std::optional<std::string>& input,
+            const std::function<ToolOutcome(std::string_view)>& run) {
     if (input) return Print(run(*input));
     int status = kAllHandled;
     std::string line;
@@ -54,8 +56,11 @@ int main(int argc, char** argv) {
             return kAllHandled;
         case ToolCommand::Encode:
             return Print(RunEncode(parsed->encode));
-        case ToolCommand::Decode:
-            return RunEach(parsed->input, RunDecode);
+        case ToolCommand::Decode: {
+            PduDecoder decoder(parsed->join);
+            return RunEach(parsed->input,
+                           [&decoder](std::string_view pdu) { return decoder.Run(pdu); });
+        }
         case ToolCommand::Rmc:
             return RunEach(parsed->input, RunRmc);
     }

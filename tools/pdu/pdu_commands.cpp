@@ -2,11 +2,10 @@
 
 #include "gps/rmc.h"
 #include "json_line.h"
-#include "latin1_text.h"
-#include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 #include "pdu/dialled.h"
 #include "pdu/encoder.h"
+#include "pdu/utf8.h"
 
 namespace shortmsg {
 
@@ -42,16 +41,6 @@ std::string_view Trimmed(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlank) - first + 1);
 }
 
-std::string DeliverLine(const DecodedPDU& pdu) {
-    return JsonLine()
-        .Text("type", "deliver")
-        .Text("sender", pdu.PDU_SenderAddress)
-        .Text("timestamp", pdu.PDU_TimeStamp)
-        .Text("time", FormatTimeStamp(pdu.PDU_TimeStamp))
-        .Text("text", ConvertGSMToText(pdu.gsmText))
-        .Finish();
-}
-
 std::string StatusReportLine(const DecodedPDU& pdu) {
     return JsonLine()
         .Text("type", "status-report")
@@ -62,11 +51,68 @@ std::string StatusReportLine(const DecodedPDU& pdu) {
         .Finish();
 }
 
+std::string_view CodingName(MessageCoding coding) {
+    constexpr std::string_view kNames[] = {"gsm7", "ucs2", "8bit", "unsupported"};
+    return kNames[static_cast<int>(coding)];
+}
+
+std::string_view SenderTypeName(SenderType type) {
+    constexpr std::string_view kNames[] = {"unknown",          "international", "national",
+                                           "network-specific", "subscriber",    "alphanumeric",
+                                           "abbreviated",      "reserved"};
+    return kNames[static_cast<int>(type)];
+}
+
+// "concat", for a part of a message in parts.
+JsonLine& AddConcat(JsonLine& line, const DecodedPDU& pdu) {
+    if (pdu.concat) {
+        line.Object("concat", JsonLine()
+                                  .Integer("ref", pdu.concat->reference)
+                                  .Integer("part", pdu.concat->part)
+                                  .Integer("total", pdu.concat->total));
+    }
+    return line;
+}
+
+std::string DeliverLine(const DecodedPDU& pdu) {
+    JsonLine line;
+    line.Text("type", "deliver")
+        .Text("sender", pdu.PDU_SenderAddress)
+        .Text("timestamp", pdu.PDU_TimeStamp)
+        .Text("time", FormatTimeStamp(pdu.PDU_TimeStamp))
+        .Text("text", pdu.text)
+        .Text("coding", CodingName(pdu.coding))
+        .Text("sender_type", SenderTypeName(pdu.senderType));
+    return AddConcat(line, pdu).Finish();
+}
+
+std::string SubmitLine(const DecodedPDU& pdu) {
+    JsonLine line;
+    line.Text("type", "submit").Text("text", pdu.text).Text("coding", CodingName(pdu.coding));
+    return AddConcat(line, pdu).Finish();
+}
+
+// The PDU's JSON line.
+std::string DecodedLine(const DecodedPDU& pdu) {
+    switch (pdu.type) {
+        case PduType::Deliver:
+            return DeliverLine(pdu);
+        case PduType::StatusReport:
+            return StatusReportLine(pdu);
+        case PduType::Submit:
+            return SubmitLine(pdu);
+        case PduType::Unknown:
+            break;
+    }
+    return JsonLine().Text("type", "unknown").Finish();
+}
+
 }  // namespace
 
 ToolOutcome RunEncode(const EncodeRequest& request) {
-    const auto text = Utf8ToLatin1(request.text);
-    if (!text) return Refused(text.error());
+    if (const auto bad = FirstBadUtf8Byte(request.text)) {
+        return Refused("The text is not valid UTF-8 (at byte " + std::to_string(*bad + 1) + ").");
+    }
     const auto destination = DestinationDigits(request.to);
     if (!destination) return Refused(destination.error());
     SubmitSettings settings;
@@ -77,28 +123,40 @@ ToolOutcome RunEncode(const EncodeRequest& request) {
         settings.UseSCAinPhone = false;
         settings.ServiceCenterAddress = *sca;
     }
-    const auto pdu = EncodeSubmitPDU(ConvertTextToGSM(*text), *destination, settings);
-    if (!pdu) return Refused(pdu.error());
-    return {JsonLine().Text("pdu", *pdu).Integer("length", WholePduLength(*pdu)).Finish()};
+    const auto pdus = EncodeTextMessage(request.text, *destination, settings, request.reference);
+    if (!pdus) return Refused(pdus.error());
+    ToolOutcome outcome;
+    for (std::size_t i = 0; i < pdus->size(); ++i) {
+        const std::string& pdu = (*pdus)[i];
+        JsonLine line;
+        line.Text("pdu", pdu).Integer("length", WholePduLength(pdu));
+        if (pdus->size() > 1) {
+            line.Integer("part", static_cast<long long>(i + 1))
+                .Integer("parts", static_cast<long long>(pdus->size()));
+        }
+        if (i > 0) outcome.lines += '\n';
+        outcome.lines += line.Finish();
+    }
+    return outcome;
 }
 
-ToolOutcome RunDecode(std::string_view pduHex) {
+ToolOutcome PduDecoder::Run(std::string_view pduHex) {
     const auto pdu = DecodeReceivedPDU(pduHex);
+    ++read_;
     if (!pdu) return Refused(pdu.error());
-    switch (pdu->type) {
-        case PduType::Deliver:
-            return {DeliverLine(*pdu)};
-        case PduType::StatusReport:
-            return {StatusReportLine(*pdu)};
-        case PduType::Submit:
-            return {JsonLine()
-                        .Text("type", "submit")
-                        .Text("text", ConvertGSMToText(pdu->gsmText))
-                        .Finish()};
-        case PduType::Unknown:
-            break;
+    ToolOutcome outcome{DecodedLine(*pdu)};
+    if (!join_ || !pdu->concat) return outcome;
+    const auto whole = assembler_.Add(pdu->PDU_SenderAddress, *pdu->concat, pdu->text, read_);
+    if (whole) {
+        outcome.lines += '\n';
+        outcome.lines += JsonLine()
+                             .Text("type", "whole")
+                             .Text("sender", pdu->PDU_SenderAddress)
+                             .Integer("parts", pdu->concat->total)
+                             .Text("text", whole->text)
+                             .Finish();
     }
-    return {JsonLine().Text("type", "unknown").Finish()};
+    return outcome;
 }
 
 ToolOutcome RunRmc(std::string_view sentence) {

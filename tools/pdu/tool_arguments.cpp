@@ -1,6 +1,8 @@
 #include "tool_arguments.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 
 namespace shortmsg {
 
@@ -12,6 +14,16 @@ bool IsHelp(std::string_view arg) {
     return arg == "--help" || arg == "-h";
 }
 
+// A concatenation reference: 0 to 255.
+std::optional<std::uint8_t> ParseReference(std::string_view text) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value > 255) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
 // Options and one TEXT, in any order; "--" ends the options.
 Parsed ParseEncode(const std::vector<std::string_view>& args) {
     ToolArguments parsed;
@@ -21,7 +33,7 @@ Parsed ParseEncode(const std::vector<std::string_view>& args) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        const bool takesValue = arg == "--to" || arg == "--sca";
+        const bool takesValue = arg == "--to" || arg == "--sca" || arg == "--ref";
         if (optionsEnded || arg == "-" || !arg.starts_with("-")) {
             texts.push_back(arg);
         } else if (arg == "--") {
@@ -29,7 +41,12 @@ Parsed ParseEncode(const std::vector<std::string_view>& args) {
         } else if (arg == "--report") {
             parsed.encode.report = true;
         } else if (takesValue && i + 1 >= args.size()) {
-            return Parsed::Fail(std::string(arg) + " needs a NUMBER");
+            return Parsed::Fail(std::string(arg) +
+                                (arg == "--ref" ? " needs N" : " needs a NUMBER"));
+        } else if (arg == "--ref") {
+            const auto reference = ParseReference(args[++i]);
+            if (!reference) return Parsed::Fail("--ref takes a number from 0 to 255");
+            parsed.encode.reference = *reference;
         } else if (arg == "--to") {
             parsed.encode.to = args[++i];
             haveTo = true;
@@ -46,11 +63,15 @@ Parsed ParseEncode(const std::vector<std::string_view>& args) {
     return Parsed::Ok(std::move(parsed));
 }
 
-// decode [HEX] and rmc [SENTENCE]: at most one input.
+// decode [--join] [HEX] and rmc [SENTENCE]: at most one input.
 Parsed ParseSingleInput(ToolCommand command, std::string_view name,
-                        const std::vector<std::string_view>& args) {
+                        std::vector<std::string_view> args) {
     ToolArguments parsed;
     parsed.command = command;
+    if (command == ToolCommand::Decode && !args.empty() && args.front() == "--join") {
+        parsed.join = true;
+        args.erase(args.begin());
+    }
     if (args.size() > 1) {
         return Parsed::Fail(std::string(name) + " takes at most one input (quote it)");
     }

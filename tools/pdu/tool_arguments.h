@@ -1,9 +1,10 @@
 #pragma once
 // The command line of shortmsg-pdu:
-//   encode --to NUMBER [--sca NUMBER] [--report] [--] TEXT
-//   decode [HEX]
+//   encode --to NUMBER [--sca NUMBER] [--report] [--ref N] [--] TEXT
+//   decode [--join] [HEX]
 //   rmc [SENTENCE]
 //   --help
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ struct EncodeRequest {
     std::string to;
     std::optional<std::string> sca;
     bool report = false;
+    std::uint8_t reference = 0;  // of a message in parts
     std::string text;
 };
 
@@ -28,6 +30,8 @@ struct ToolArguments {
     EncodeRequest encode;
     // decode and rmc: the one input given on the command line; none means standard input.
     std::optional<std::string> input;
+    // decode: also print each message in parts once all its parts have been read.
+    bool join = false;
 };
 
 // `args` without the program name. Fails with the reason for a usage error.
