@@ -16,6 +16,8 @@ struct Concatenation {
     int part = 0;   // 1 .. total
     int total = 0;  // at least 1
     bool sixteenBit = false;
+
+    friend bool operator==(const Concatenation&, const Concatenation&) = default;
 };
 
 // A set whose parts are all there: the text of parts 1 .. total in order, and each part's

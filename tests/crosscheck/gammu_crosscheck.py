@@ -1,13 +1,16 @@
 """Cross-check of shortmsg's PDU codec against libgammu (python3-gammu).
 
 Both directions, over messages generated from a fixed seed:
-  send:    shortmsg-pdu encode builds an SMS-SUBMIT; gammu decodes it to the same
-           destination, service centre and text.
-  receive: gammu builds SMS-DELIVER and stored SMS-SUBMIT PDUs; shortmsg-pdu decode
-           reads them back to the same sender, time stamp and text.
+  send:    shortmsg-pdu encode builds SMS-SUBMITs (GSM 7-bit, UCS2, UCS2 in parts); gammu
+           decodes them to the same destination, service centre and text, and joins the
+           parts to the whole text.
+  receive: gammu builds SMS-DELIVERs (GSM 7-bit with numeric and alphanumeric senders,
+           UCS2, 8-bit data, sets of two and three parts) and stored SMS-SUBMITs;
+           shortmsg-pdu decode --join reads them back to the same fields, and joins each
+           set to the text gammu's own multi-part decoding gives.
 
 Characters where the terminal deliberately departs from the 3GPP TS 23.038 default
-alphabet are left out of the generated texts (see TERMINAL_DIFFERENCES). Where gammu
+alphabet are left out of the generated GSM texts (see TERMINAL_DIFFERENCES). Where gammu
 itself departs from TS 23.038 / TS 23.040 the affected field is settled from the
 standard instead, and the case is counted under the fault's name (GAMMU_FAULTS);
 nothing else is compared loosely. Fails (never skips) when gammu is missing.
@@ -34,17 +37,18 @@ GSM_EXTENSION = {"\x0c": 10, "^": 20, "{": 40, "}": 41, "\\": 47, "[": 60, "~": 
                  "]": 62, "|": 64, "€": 101}
 assert len(GSM_BASIC) == 128
 
-# The terminal's own table differs from the standard here (on purpose); such characters
-# are not generated in the direction where they differ.
+# The terminal's own table differs from the standard here (on purpose): such characters are
+# not generated in GSM texts. Sent, either one makes the terminal choose UCS2, which the
+# UCS2 cases cover.
 TERMINAL_DIFFERENCES = {
     "ù": "GSM 6 is ú (250) in the terminal's table; ù has no row",
     "É": "GSM 31 is Ê (202) in the terminal's table; É has no row",
-    "ΔΦΓΛΩΠΨΣΘΞ": "the Greek capitals (GSM 16, 18-26) have no row and arrive as control codes",
-    "€": "the terminal's ¤ (164) is sent as ESC 101 and ESC 101 arrives as ¤",
-    "¤ (sending only)": "the terminal sends ¤ as ESC 101, not as GSM 36 (GSM 36 arrives as ¤)",
 }
-NOT_SENT = set("ùÉΔΦΓΛΩΠΨΣΘΞ€¤\x1b")
-NOT_RECEIVED = set("ùÉΔΦΓΛΩΠΨΣΘΞ€\x1b")
+GSM_POOL = [c for c in GSM_BASIC if c not in "ùÉ\x1b"]
+EXT_POOL = list(GSM_EXTENSION)
+# Texts the table does not carry: Latin letters, and some of every plane and script.
+UNICODE_POOL = list("abcXYZ 019.,?ùÉ`\tжЖяПривет ΩλÆ€ℂ中文字한글שלוםمرحبا") + [
+    "😀", "👋", "🚀", "\U00010348", "\U0010FFFD"]
 
 # gammu's own departures from the standard, settled from the standard where they matter.
 GAMMU_FAULTS = {
@@ -56,9 +60,9 @@ GAMMU_FAULTS = {
     "gammu-empty-20-digit": "DecodePDU refuses a valid SMS-SUBMIT with a 20-digit destination "
                             "(the most TS 23.040 9.1.2.5 allows) and no user data: checked by "
                             "the PDU layout alone",
-    "gammu-alnum-ascii": "alphanumeric addresses are packed as ASCII, not in the default "
-                         "alphabet (TS 23.040 9.1.2.5): the terminal shows every address as "
-                         "semi-octet digits, checked against the address octets",
+    "gammu-alnum-ascii": "alphanumeric addresses are packed as ASCII codes, not in the default "
+                         "alphabet (TS 23.040 9.1.2.5): a name with \"@\" or \"_\" is compared "
+                         "with what gammu's codes mean in the default alphabet",
 }
 
 
@@ -66,18 +70,35 @@ def septets_of(text):
     return sum(2 if c in GSM_EXTENSION else 1 for c in text)
 
 
-def random_text(rng, pool_basic, pool_ext):
-    """A text of a random septet count, boundary counts favoured; four texts in ten keep
+def units_of(text):
+    return len(text.encode("utf-16-be")) // 2
+
+
+def random_text(rng, target=None):
+    """A GSM text of a random septet count, boundary counts favoured; four texts in ten keep
     to the basic table, the others draw about 1 in 10 characters from the extension."""
     extension = 0.0 if rng.random() < 0.4 else 0.1
-    target = rng.choice([0, 1, 6, 7, 8, 9, 15, 16, 17, 70, 153, 159, 160]) \
-        if rng.random() < 0.3 else rng.randint(0, 160)
+    if target is None:
+        target = rng.choice([0, 1, 6, 7, 8, 9, 15, 16, 17, 70, 153, 159, 160]) \
+            if rng.random() < 0.3 else rng.randint(0, 160)
     text = ""
     while septets_of(text) < target:
         if rng.random() < extension and septets_of(text) + 2 <= target:
-            text += rng.choice(pool_ext)
+            text += rng.choice(EXT_POOL)
         else:
-            text += rng.choice(pool_basic)
+            text += rng.choice(GSM_POOL)
+    return text
+
+
+def random_unicode(rng, low, high):
+    """A text of low to high UTF-16 units, boundaries favoured, that the table does not
+    carry (unless it is empty)."""
+    target = rng.choice([low, high]) if rng.random() < 0.3 else rng.randint(low, high)
+    text = rng.choice("жù中`") if target else ""
+    while units_of(text) < target:
+        c, at = rng.choice(UNICODE_POOL), rng.randint(0, len(text))
+        if units_of(text + c) <= target:
+            text = text[:at] + c + text[at:]
     return text
 
 
@@ -94,7 +115,7 @@ def semi_octets(digits):
 
 def json_keys_in_order(line):
     pairs = json.loads(line, object_pairs_hook=lambda p: p)
-    return [k for k, _ in pairs], dict(pairs)
+    return [k for k, _ in pairs], {k: (dict(v) if isinstance(v, list) else v) for k, v in pairs}
 
 
 class Report:
@@ -111,10 +132,8 @@ class Report:
             self.passed += 1
 
 
-# --- send: our SMS-SUBMIT, read by gammu ----------------------------------------------------
+# --- send: our SMS-SUBMITs, read by gammu ---------------------------------------------------
 def send_case(rng):
-    pool_basic = [c for c in GSM_BASIC if c not in NOT_SENT]
-    pool_ext = [c for c in GSM_EXTENSION if c not in NOT_SENT]
     digits = random_digits(rng)
     dialled = digits
     if rng.random() < 0.1:
@@ -122,51 +141,99 @@ def send_case(rng):
         dialled = digits[:at] + rng.choice("*#") + digits[at:]
     if rng.random() < 0.5:
         dialled = "+" + dialled
-    sca = random_digits(rng)[:14] if rng.random() < 0.5 else None
-    return {"text": random_text(rng, pool_basic, pool_ext), "dialled": dialled,
-            "sca": sca, "report": rng.random() < 0.5}
+    kind = rng.choice(["gsm7"] * 5 + ["ucs2"] * 3 + ["parts"] * 2)
+    text = {"gsm7": lambda: random_text(rng), "ucs2": lambda: random_unicode(rng, 1, 70),
+            "parts": lambda: random_unicode(rng, 71, 201)}[kind]()
+    return {"kind": kind, "text": text, "dialled": dialled, "ref": rng.randint(0, 255),
+            "sca": random_digits(rng)[:14] if rng.random() < 0.5 else None,
+            "report": rng.random() < 0.5}
 
 
-def submit_layout_problems(pdu, case, address):
-    """The SMS-SUBMIT the terminal sends, field by field as TS 23.040 / 27.005 lay it out:
-    service-centre part, first octet, TP-MR, TP-DA, TP-PID, TP-DCS, TP-VP, TP-UDL."""
-    septets = septets_of(case["text"])
+def split_units(text):
+    """The parts the terminal makes: at most 67 units each, no character cut."""
+    parts = [""]
+    for c in text:
+        if units_of(parts[-1] + c) > 67:
+            parts.append("")
+        parts[-1] += c
+    return parts
+
+
+def expected_submits(case, address):
+    """The SMS-SUBMITs the terminal sends, field by field as TS 23.040 / 27.005 lay them out:
+    service-centre part, first octet, TP-MR, TP-DA, TP-PID, TP-DCS, TP-VP, TP-UDL, TP-UD
+    (the user data itself is what gammu reads)."""
     sca = "00" if case["sca"] is None else \
         f"{1 + (len(case['sca']) + 1) // 2:02X}91" + semi_octets(case["sca"])
-    head = (sca + ("31" if case["report"] else "11") + "00" + f"{len(address):02X}91"
-            + semi_octets(address) + "0000AA" + f"{septets:02X}")
-    problems = [] if pdu.startswith(head) else [f"PDU {pdu} does not start with {head}"]
-    user_data = 2 * (septets - septets // 8)
-    if len(pdu) != len(head) + user_data:
-        problems.append(f"{len(pdu) - len(head)} hex digits of user data, expected {user_data}")
-    return problems
+    first = 0x31 if case["report"] else 0x11
+    head = lambda f, dcs, udl: (sca + f"{f:02X}00{len(address):02X}91" + semi_octets(address)
+                                + f"00{dcs}AA{udl:02X}")
+    text = case["text"]
+    if case["kind"] == "gsm7":
+        septets = septets_of(text)
+        return [(head(first, "00", septets), 2 * (septets - septets // 8))]
+    if case["kind"] == "ucs2":
+        return [(head(first, "08", 2 * units_of(text)), 4 * units_of(text))]
+    parts = split_units(text)
+    return [(head(first | 0x40, "08", 6 + 2 * units_of(p))
+             + f"050003{case['ref']:02X}{len(parts):02X}{i + 1:02X}", 4 * units_of(p))
+            for i, p in enumerate(parts)]
 
 
 def check_send(gammu, tool, case, report):
-    args = [tool, "encode", "--to", case["dialled"]]
+    args = [tool, "encode", "--to", case["dialled"], "--ref", str(case["ref"])]
     if case["sca"] is not None:
         args += ["--sca", case["sca"]]
     if case["report"]:
         args.append("--report")
-    args += ["--", case["text"]]
-    done = subprocess.run(args, capture_output=True, timeout=20)
+    done = subprocess.run(args + ["--", case["text"]], capture_output=True, timeout=20)
     if done.returncode != 0:
         return [f"encode exit {done.returncode}: {done.stdout!r} {done.stderr!r}"]
-    keys, out = json_keys_in_order(done.stdout.decode("utf-8"))
-    problems = [] if keys == ["pdu", "length"] else [f"keys {keys}"]
-    pdu = case["pdu"] = out["pdu"]
     address = case["dialled"].replace("+", "").replace("*", "A").replace("#", "B")
-    problems += submit_layout_problems(pdu, case, address)
-    if out["length"] != len(pdu) // 2:
-        problems.append(f"length {out['length']} for {len(pdu)} hex digits")
+    expected = expected_submits(case, address)
+    lines = done.stdout.decode("utf-8").split("\n")[:-1]
+    if len(lines) != len(expected):
+        return [f"{len(lines)} PDUs, expected {len(expected)}"]
+    problems, read = [], []
+    for i, (line, (head, user_data)) in enumerate(zip(lines, expected)):
+        keys, out = json_keys_in_order(line)
+        want = ["pdu", "length"] + (["part", "parts"] if len(expected) > 1 else [])
+        problems += [] if keys == want else [f"keys {keys}"]
+        if len(expected) > 1 and (out["part"], out["parts"]) != (i + 1, len(expected)):
+            problems.append(f"part {out['part']} of {out['parts']} on line {i + 1}")
+        pdu = out["pdu"]
+        if not pdu.startswith(head) or len(pdu) != len(head) + user_data:
+            problems.append(f"PDU {pdu}: not {head} and {user_data} hex digits of user data")
+        if out["length"] != len(pdu) // 2:
+            problems.append(f"length {out['length']} for {len(pdu)} hex digits")
+        sms = gammu_reads_submit(gammu, pdu, case, address, report, problems)
+        if sms is None:
+            return problems
+        read.append(sms)
+    if case["kind"] == "gsm7":
+        return problems + compare_gammu_text(read[0]["Text"], case["text"], report)
+    if case["kind"] == "parts":
+        problems += [f"part {i + 1}: UDH {s['UDH']}" for i, s in enumerate(read) if
+                     (s["UDH"]["Type"], s["UDH"]["ID8bit"], s["UDH"]["PartNumber"],
+                      s["UDH"]["AllParts"]) != ("ConcatenatedMessages", case["ref"], i + 1,
+                                                len(read))]
+    whole = gammu_joined_text(gammu, read)
+    return problems + ([] if whole == case["text"] else
+                       [f"gammu reads text {whole!r}, expected {case['text']!r}"])
+
+
+def gammu_reads_submit(gammu, pdu, case, address, report, problems):
+    """gammu's reading of one of our PDUs, its numbers checked; None when it cannot read it."""
     try:
         sms = gammu.DecodePDU(bytes.fromhex(pdu), SMSC=True)
     except gammu.GSMError as e:
         if len(address) == 20 and not case["text"]:
             report.exclude("gammu-empty-20-digit")
-            return problems
-        return problems + [f"gammu cannot read {pdu}: {e}"]
-    if sms["Type"] != "Submit" or sms["Coding"] != "Default_No_Compression":
+        else:
+            problems.append(f"gammu cannot read {pdu}: {e}")
+        return None
+    coding = "Default_No_Compression" if case["kind"] == "gsm7" else "Unicode_No_Compression"
+    if sms["Type"] != "Submit" or sms["Coding"] != coding:
         problems.append(f"gammu reads type {sms['Type']}, coding {sms['Coding']}")
     expected_sca = "" if case["sca"] is None else "+" + case["sca"]
     if sms["SMSC"]["Number"] != expected_sca:
@@ -177,8 +244,17 @@ def check_send(gammu, tool, case, report):
         report.exclude("gammu-star-hash")
     elif sms["Number"] != "+" + address:
         problems.append(f"gammu reads destination {sms['Number']!r}, expected +{address}")
-    problems += compare_gammu_text(sms["Text"], case["text"], report)
-    return problems
+    return sms
+
+
+def gammu_joined_text(gammu, messages):
+    """gammu's own multi-part decoding: its parts linked and decoded to one text."""
+    if len(messages) == 1:
+        return messages[0]["Text"]
+    linked = gammu.LinkSMS([[m] for m in messages])
+    if len(linked) != 1:
+        return f"<gammu links {len(linked)} messages>"
+    return "".join(e["Buffer"] or "" for e in gammu.DecodeSMS(linked[0])["Entries"])
 
 
 def compare_gammu_text(got, text, report):
@@ -192,29 +268,32 @@ def compare_gammu_text(got, text, report):
 
 
 # --- receive: gammu's PDUs, read by us ------------------------------------------------------
-def gammu_message(kind, number, text, smsc, when, report):
-    return {
-        "SMSC": {"Location": 0, "Number": smsc, "Validity": "4D" if kind == "Submit" else "NA"},
-        "Number": number, "Text": text, "Folder": 0, "Location": 0, "InboxFolder": 0,
-        "Memory": "", "Name": "", "Coding": "Default_No_Compression", "State": "UnSent",
-        "Type": "Status_Report" if report else kind, "Class": -1, "MessageReference": 0,
-        "ReplaceMessage": 0, "RejectDuplicates": 0, "DeliveryStatus": 0, "ReplyViaSameSMSC": 0,
-        "UDH": {"Type": "NoUDH", "Text": b"", "ID8bit": 0, "ID16bit": 0, "PartNumber": -1,
-                "AllParts": 0},
-        "DateTime": when, "SMSCDateTime": None,
-    }
+CODINGS = {"gsm7": "Default_No_Compression", "ucs2": "Unicode_No_Compression", "8bit": "8bit"}
+
+
+def gammu_message(case, text, coding, udh=None):
+    kind = "Submit" if case["kind"] == "Submit" else "Deliver"
+    no_udh = {"Type": "NoUDH", "Text": b"", "ID8bit": 0, "ID16bit": 0, "PartNumber": -1,
+              "AllParts": 0}
+    return {"SMSC": {"Location": 0, "Number": case["smsc"],
+                     "Validity": "4D" if kind == "Submit" else "NA"},
+            "Number": case["number"], "Text": text, "Coding": CODINGS[coding],
+            "Type": "Status_Report" if case["report"] else kind, "UDH": udh or no_udh,
+            "DateTime": case["when"], "SMSCDateTime": None, "Class": -1, "State": "UnSent",
+            "Folder": 0, "Location": 0, "InboxFolder": 0, "Memory": "", "Name": "",
+            "MessageReference": 0, "ReplaceMessage": 0, "RejectDuplicates": 0,
+            "DeliveryStatus": 0, "ReplyViaSameSMSC": 0}
 
 
 def receive_case(rng):
-    pool_basic = [c for c in GSM_BASIC if c not in NOT_RECEIVED]
-    pool_ext = [c for c in GSM_EXTENSION if c not in NOT_RECEIVED]
-    kind = "Deliver" if rng.random() < 0.7 else "Submit"
+    kind = rng.choice(["Deliver"] * 4 + ["Submit"] * 2 + ["ucs2", "8bit"] + ["parts"] * 2)
     roll = rng.random()
-    if kind == "Deliver" and roll < 0.12:
-        letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 @_"
-        number = "".join(rng.choice(letters) for _ in range(rng.randint(1, 11)))
-        while number.isdigit():
-            number = "x" + number[1:]
+    if kind == "Deliver" and roll < 0.2:
+        # A name; gammu takes one that starts with a digit, or is only "p" (a dialling
+        # pause) and digits, for a number.
+        letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+        number = rng.choice(letters.replace("p", "").replace("P", "")) + "".join(
+            rng.choice(letters + "0123456789 @_") for _ in range(rng.randint(0, 10)))
     else:
         number = random_digits(rng)
         if roll < 0.8:
@@ -223,62 +302,116 @@ def receive_case(rng):
             # gammu's EncodePDU takes a leading 00 as the international prefix (its own
             # dialling convention, nothing to do with the PDU), so avoid it here.
             number = rng.choice("123456789") + number[1:]
-    when = datetime.datetime(2000, 1, 1) + datetime.timedelta(
-        seconds=rng.randint(0, 100 * 365 * 86400 - 1))
-    smsc = "+" + random_digits(rng)[:14] if rng.random() < 0.5 else ""
-    return {"kind": kind, "number": number, "text": random_text(rng, pool_basic, pool_ext),
-            "smsc": smsc, "when": when, "report": kind == "Submit" and rng.random() < 0.5}
+    case = {"kind": kind, "number": number,
+            "smsc": "+" + random_digits(rng)[:14] if rng.random() < 0.5 else "",
+            "when": datetime.datetime(2000, 1, 1) + datetime.timedelta(
+                seconds=rng.randint(0, 100 * 365 * 86400 - 1)),
+            "report": kind == "Submit" and rng.random() < 0.5,
+            "coding": kind if kind in ("ucs2", "8bit") else "gsm7"}
+    if kind == "parts":
+        case["unicode"], case["sixteen"] = rng.random() < 0.5, rng.random() < 0.5
+        case["coding"] = "ucs2" if case["unicode"] else "gsm7"
+        case["ref"] = rng.randint(0, 65535 if case["sixteen"] else 255)
+        per_part = (66 if case["sixteen"] else 67) if case["unicode"] else \
+            (152 if case["sixteen"] else 153)
+        total = rng.choice([2, 3])
+        low = max(per_part * (total - 1), 70 if case["unicode"] else 160) + 1
+        high = per_part * total - 2
+        case["text"] = random_unicode(rng, low, high) if case["unicode"] else \
+            random_text(rng, rng.randint(low, high))
+    else:
+        case["text"] = {"ucs2": lambda: random_unicode(rng, 0, 70), "8bit": lambda: bytes(
+            rng.randint(0, 255) for _ in range(rng.randint(0, 140)))}.get(
+            kind, lambda: random_text(rng))()
+    return case
 
 
-def expected_receive(case, pdu):
-    if case["kind"] == "Submit":
-        return ["type", "text"], {"type": "submit", "text": case["text"]}
+def gammu_pdus(gammu, case, rng):
+    """gammu's PDUs for a case; a set's parts come out of order."""
+    if case["kind"] != "parts":
+        message = gammu_message(case, case["text"], case["coding"])
+        return [gammu.EncodePDU(message, "Submit" if case["kind"] == "Submit" else "Deliver")]
+    entry = "ConcatenatedTextLong16bit" if case["sixteen"] else "ConcatenatedTextLong"
+    parts = gammu.EncodeSMS({"Class": -1, "Unicode": case["unicode"],
+                             "Entries": [{"ID": entry, "Buffer": case["text"]}]})
+    case["parts"], pdus = [p["Text"] for p in parts], []
+    for i, part in enumerate(parts):
+        ref = case["ref"].to_bytes(2 if case["sixteen"] else 1, "big")
+        header = (b"\x06\x08\x04" if case["sixteen"] else b"\x05\x00\x03") + ref + \
+            bytes([len(parts), i + 1])
+        udh = dict(part["UDH"], Text=header, ID8bit=-1 if case["sixteen"] else case["ref"],
+                   ID16bit=case["ref"] if case["sixteen"] else -1)
+        message = gammu_message(case, part["Text"], case["coding"], udh)
+        pdus.append(gammu.EncodePDU(message, "Deliver"))
+    case["order"] = rng.sample(range(len(pdus)), len(pdus))
+    return [pdus[i] for i in case["order"]]
+
+
+def expected_sender(case, report):
     number = case["number"]
     if number.lstrip("+").isdigit():
-        sender = number.lstrip("+")
-    else:
-        # An alphanumeric address: the terminal reads its octets as semi-octets.
-        sca = int(pdu[0:2], 16)
-        at = 2 + 2 * sca + 2
-        count = int(pdu[at:at + 2], 16)
-        octets = pdu[at + 4:at + 4 + 2 * ((count + 1) // 2)]
-        sender = "".join(octets[i + 1] + octets[i] for i in range(0, len(octets), 2))[:count]
+        return number.lstrip("+"), "international" if number.startswith("+") else "unknown"
+    if set(number) & set("@_"):
+        report.exclude("gammu-alnum-ascii")
+    return "".join(GSM_BASIC[ord(c)] for c in number), "alphanumeric"
+
+
+def expected_lines(case, report):
+    """The lines decode --join prints for the case's PDUs, in the order they are fed."""
+    if case["kind"] == "Submit":
+        return [{"type": "submit", "text": case["text"], "coding": "gsm7"}]
+    sender, sender_type = expected_sender(case, report)
     w = case["when"]
-    stamp = w.strftime("%y%m%d%H%M%S") + "00"
-    time = w.strftime("%y/%m/%d/ %H:%M:%S") + " GMT: 00"
-    return (["type", "sender", "timestamp", "time", "text"],
-            {"type": "deliver", "sender": sender, "timestamp": stamp, "time": time,
-             "text": case["text"]})
+    line = {"type": "deliver", "sender": sender, "timestamp": w.strftime("%y%m%d%H%M%S") + "00",
+            "time": w.strftime("%y/%m/%d/ %H:%M:%S") + " GMT: 00", "text": case["text"],
+            "coding": case["coding"], "sender_type": sender_type}
+    if case["kind"] == "8bit":
+        line["text"] = "[8-bit data] " + case["text"].hex().upper()
+    if case["kind"] != "parts":
+        return [line]
+    total = len(case["parts"])
+    lines = [dict(line, text=case["parts"][i],
+                  concat={"ref": case["ref"], "part": i + 1, "total": total})
+             for i in case["order"]]
+    return lines + [{"type": "whole", "sender": sender, "parts": total, "text": case["text"]}]
 
 
-def check_receive_all(gammu, tool, cases, report):
+def check_receive_all(gammu, tool, cases, rng, report):
+    pdus = []
     for case in cases:
-        message = gammu_message(case["kind"], case["number"], case["text"], case["smsc"],
-                                case["when"], case["report"])
         try:
-            case["pdu"] = gammu.EncodePDU(message, case["kind"]).hex().upper()
+            case["pdus"] = [p.hex().upper() for p in gammu_pdus(gammu, case, rng)]
         except gammu.GSMError as e:
             raise SystemExit(f"FAIL seed {report.seed}: gammu cannot build {describe(case)}: {e}")
-    done = subprocess.run([tool, "decode"], input="".join(c["pdu"] + "\n" for c in cases),
+        pdus += case["pdus"]
+    done = subprocess.run([tool, "decode", "--join"], input="".join(p + "\n" for p in pdus),
                           capture_output=True, text=True, encoding="utf-8", timeout=120)
     lines = done.stdout.split("\n")[:-1]
-    if done.returncode != 0 or len(lines) != len(cases):
-        report.check("receive: decode run", [f"exit {done.returncode}, {len(lines)} lines "
-                                             f"for {len(cases)} PDUs: {done.stderr!r}"])
-    for i, (case, line) in enumerate(zip(cases, lines)):
-        keys, got = json_keys_in_order(line)
-        want_keys, want = expected_receive(case, case["pdu"])
-        if case["kind"] == "Deliver" and not case["number"].lstrip("+").isdigit():
-            report.exclude("gammu-alnum-ascii")
-        problems = [] if keys == want_keys else [f"keys {keys}, expected {want_keys}"]
-        problems += [f"{k}: got {got.get(k)!r}, expected {v!r}" for k, v in want.items()
-                     if got.get(k) != v]
+    if done.returncode != 0:
+        report.check("receive: decode run", [f"exit {done.returncode}: {done.stderr!r}"])
+    for i, case in enumerate(cases):
+        want = expected_lines(case, report)
+        # One line per PDU, and a "whole" line when a part completed its set.
+        taken = len(case["pdus"])
+        taken += len(lines) > taken and lines[taken].startswith('{"type": "whole"')
+        got, lines = lines[:taken], lines[taken:]
+        problems = [] if len(got) == len(want) else [f"{len(got)} lines, expected {len(want)}"]
+        for g, w in zip(got, want):
+            keys, values = json_keys_in_order(g)
+            problems += [] if keys == list(w) else [f"keys {keys}, expected {list(w)}"]
+            problems += [f"{k}: got {values.get(k)!r}, expected {v!r}" for k, v in w.items()
+                         if values.get(k) != v]
+        if case["kind"] == "parts":
+            read = [gammu.DecodePDU(bytes.fromhex(p), SMSC=True) for p in case["pdus"]]
+            joined = gammu_joined_text(gammu, read)
+            problems += [] if joined == case["text"] else [f"gammu joins {joined!r}"]
         report.check(f"receive #{i} {describe(case)}", problems)
 
 
 def describe(case):
-    shown = {k: (v.isoformat() if isinstance(v, datetime.datetime) else v)
-             for k, v in case.items()}
+    shown = {k: (v.isoformat() if isinstance(v, datetime.datetime) else
+                 v.hex() if isinstance(v, bytes) else v)
+             for k, v in case.items() if k != "pdus"}
     return json.dumps(shown, ensure_ascii=True)
 
 
@@ -300,7 +433,8 @@ def main():
     for i in range(args.count):
         case = send_case(rng)
         report.check(f"send #{i} {describe(case)}", check_send(gammu, args.tool, case, report))
-    check_receive_all(gammu, args.tool, [receive_case(rng) for _ in range(args.count)], report)
+    cases = [receive_case(rng) for _ in range(args.count)]
+    check_receive_all(gammu, args.tool, cases, rng, report)
 
     print("left out, the terminal's own table: " +
           "; ".join(f"{k}: {v}" for k, v in TERMINAL_DIFFERENCES.items()))

@@ -15,22 +15,12 @@ struct DialledCase {
     std::string semiOctets;
 };
 
-void PrintTo(const DialledCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class Dialled : public ::testing::TestWithParam<DialledCase> {};
 
-TEST_P(Dialled, ConvertsToDigits) {
-    EXPECT_EQ(ConvertDialedDigits(GetParam().dialled), GetParam().digits);
-}
-
-TEST_P(Dialled, SwapsIntoSemiOctets) {
-    EXPECT_EQ(ToSemiOctets(GetParam().digits), GetParam().semiOctets);
-}
-
-TEST_P(Dialled, SwapsBack) {
+TEST_P(Dialled, ConvertsAndSwaps) {
     const auto& c = GetParam();
+    EXPECT_EQ(ConvertDialedDigits(c.dialled), c.digits);
+    EXPECT_EQ(ToSemiOctets(c.digits), c.semiOctets);
     EXPECT_EQ(FromSemiOctets(c.semiOctets, static_cast<int>(c.digits.size())), c.digits);
 }
 
@@ -52,10 +42,6 @@ struct FromCase {
     int count;
     std::string digits;
 };
-
-void PrintTo(const FromCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FromSemi : public ::testing::TestWithParam<FromCase> {};
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "pdu/alphabet.h"
 #include "pdu/codec_errors.h"
@@ -20,82 +22,13 @@ SubmitSettings WithSca(std::string sca, bool registered = false) {
     return {false, registered, std::move(sca)};
 }
 
-struct EncodeCase {
-    const char* name;
-    std::string text;     // operator text
-    std::string dialled;  // as typed
-    SubmitSettings settings;
-    std::string pdu;
-};
+// Whole PDUs, field by field, and the 160-septet limit are tabled in
+// tests/tools/pdu_encode_cases.txt (shortmsg-pdu encode); the terminal's own examples are
+// byte-exact in the golden scenarios messages/sms_send_phone_sca, sms_send_own_sca_registered and
+// sms_send_checks.
 
-void PrintTo(const EncodeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class Encoder : public ::testing::TestWithParam<EncodeCase> {};
-
-TEST_P(Encoder, BuildsThePdu) {
-    const auto& c = GetParam();
-    const auto pdu =
-        EncodeSubmitPDU(ConvertTextToGSM(c.text), ConvertDialedDigits(c.dialled), c.settings);
-    ASSERT_TRUE(pdu) << pdu.error();
-    EXPECT_EQ(*pdu, c.pdu);
-}
-
-// The terminal's own examples (hello to +447700900123 with and without the service centre
-// and status report, hi to 12345) are byte-exact in the golden scenarios
-// messages/sms_send_phone_sca, sms_send_own_sca_registered and sms_send_checks.
-INSTANTIATE_TEST_SUITE_P(
-    Submit, Encoder,
-    ::testing::Values(
-        EncodeCase{"DefaultScaWithReport", "hello", "+447700900123", DefaultSca(true),
-                   "0031000C914477000910320000AA05E8329BFD06"},
-        EncodeCase{"OwnScaNoReport", "hello", "447700900123", WithSca("447700900000"),
-                   "079144770009000011000C914477000910320000AA05E8329BFD06"},
-        EncodeCase{"OddScaGetsFill", "hello", "447700900123", WithSca("12345"),
-                   "04912143F511000C914477000910320000AA05E8329BFD06"},
-        EncodeCase{"EmptyText", "", "12345", DefaultSca(), "00110005912143F50000AA00"},
-        EncodeCase{"EscapePairsCountTwice", "{}", "12345", DefaultSca(),
-                   "00110005912143F50000AA041BD42605"},
-        EncodeCase{"SixteenDigitDestination", "hello", "1234567890123456", DefaultSca(),
-                   "00110010912143658709214365"
-                   "0000AA05E8329BFD06"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// At most 160 septets, an escape pair counting two (82 braces: golden sms_send_too_long).
-TEST(EncoderLimits, AtMost160Septets) {
-    const std::pair<std::string, bool> cases[] = {
-        {std::string(160, 'a'), true},        {std::string(80, '{'), true},
-        {std::string(161, 'a'), false},       {std::string(81, '{'), false},
-        {std::string(159, 'a') + "{", false},
-    };
-    for (const auto& [text, accepted] : cases) {
-        const auto pdu = EncodeSubmitPDU(ConvertTextToGSM(text), "12345", DefaultSca());
-        ASSERT_EQ(static_cast<bool>(pdu), accepted) << text.size() << " characters";
-        if (!pdu) {
-            EXPECT_EQ(pdu.error(), codec_errors::kMessageTooLong);
-        }
-    }
-    const auto full = EncodeSubmitPDU(std::string(160, 'a'), "12345", DefaultSca());
-    EXPECT_EQ(full->substr(22, 2), "A0");  // TP-UDL 160
-    EXPECT_EQ(full->size(), 24u + 2 * 140);
-}
-
-TEST(EncoderLimits, RefusesNumbersTheLengthOctetCannotHold) {
-    const auto longDestination = EncodeSubmitPDU("hi", std::string(256, '1'), DefaultSca());
-    ASSERT_FALSE(longDestination);
-    EXPECT_EQ(longDestination.error(), codec_errors::kDestinationTooLong);
-    EXPECT_TRUE(EncodeSubmitPDU("hi", std::string(255, '1'), DefaultSca()));
-
-    const auto longSca = EncodeSubmitPDU("hi", "12345", WithSca(std::string(509, '1')));
-    ASSERT_FALSE(longSca);
-    EXPECT_EQ(longSca.error(), codec_errors::kServiceCenterTooLong);
-    // The stored centre is used instead, so a long typed number does not matter.
-    SubmitSettings ignored = WithSca(std::string(509, '1'));
-    ignored.UseSCAinPhone = true;
-    EXPECT_TRUE(EncodeSubmitPDU("hi", "12345", ignored));
-}
-
+// Numbers with anything but digits (and A, B in a destination), or too long for their
+// length octet, are refused; by both encoders.
 TEST(EncoderLimits, RefusesAddressesThatAreNotDigits) {
     struct Case {
         std::string destination, sca;
@@ -110,39 +43,102 @@ TEST(EncoderLimits, RefusesAddressesThatAreNotDigits) {
         {"a100b", "447700900000", codec_errors::kDestinationNotDigits},
         {"447700900123", "+447700900000", codec_errors::kServiceCenterNotDigits},
         {"447700900123", "4477A0", codec_errors::kServiceCenterNotDigits},
+        {std::string(255, '1'), "447700900000", {}},
+        {std::string(256, '1'), "447700900000", codec_errors::kDestinationTooLong},
+        {"12345", std::string(508, '1'), {}},
+        {"12345", std::string(509, '1'), codec_errors::kServiceCenterTooLong},
     };
     for (const auto& c : cases) {
         const auto pdu = EncodeSubmitPDU("hi", c.destination, WithSca(c.sca));
         EXPECT_EQ(pdu ? std::string_view{} : std::string_view(pdu.error()), c.error)
             << c.destination << " / " << c.sca;
+        const auto ucs2 = EncodeTextMessage("жж", c.destination, WithSca(c.sca), 1);
+        EXPECT_EQ(ucs2 ? std::string_view{} : std::string_view(ucs2.error()), c.error);
     }
     // A typed centre that is not sent (the phone's own is used) is not checked.
-    SubmitSettings phoneCentre = WithSca("+447700900000");
-    phoneCentre.UseSCAinPhone = true;
-    EXPECT_TRUE(EncodeSubmitPDU("hi", "447700900123", phoneCentre));
+    for (SubmitSettings phoneCentre : {WithSca("+447700900000"), WithSca(std::string(509, '1'))}) {
+        phoneCentre.UseSCAinPhone = true;
+        EXPECT_TRUE(EncodeSubmitPDU("hi", "447700900123", phoneCentre));
+    }
+}
+
+// A text the table carries goes exactly as EncodeSubmitPDU builds it, refusals included.
+TEST(TextMessage, GsmTextAsEncodeSubmitPDU) {
+    const std::string texts[] = {"", "hello",
+                                 "@£$¥èéúìòÇØøÅåΔ_ΦΓΛΩΠΨΣΘΞÆæßÊ¤¡ÄÖÑÜ§¿äöñüà\f^{}\\[~]|€\r\n",
+                                 std::string(160, 'a'), std::string(161, 'a')};
+    for (const auto& text : texts) {
+        for (const auto& settings : {DefaultSca(), WithSca("4477123", true)}) {
+            const auto gsm = EncodeSubmitPDU(ConvertTextToGSM(text), "12345", settings);
+            const auto pdus = EncodeTextMessage(text, "12345", settings, 9);
+            ASSERT_EQ(pdus.ok(), gsm.ok()) << text;
+            EXPECT_EQ(pdus ? pdus->front() : pdus.error(), gsm ? *gsm : gsm.error());
+            EXPECT_EQ(pdus ? pdus->size() : 1u, 1u);
+        }
+    }
+}
+
+// UCS2: how many UTF-16 units go in each part (TP-UDL counts the header's six octets too).
+TEST(TextMessage, Ucs2PartsAtTheirBoundaries) {
+    const std::string emoji = "😀";  // two units, never split
+    const std::pair<std::string, std::vector<int>> cases[] = {
+        {"ù", {1}},
+        {std::string(69, 'a') + "ж", {70}},
+        {std::string(70, 'a') + "ж", {67, 4}},
+        {std::string(66, 'a') + emoji + "жжж", {66, 5}},
+        {std::string(65, 'a') + emoji + "жжжж", {67, 4}},
+        {std::string(68, 'a') + emoji, {70}},
+        {std::string(133, 'a') + "ж", {67, 67}},
+        {std::string(134, 'a') + "ж", {67, 67, 1}},
+    };
+    for (const auto& [text, units] : cases) {
+        const auto pdus = EncodeTextMessage(text, "12345", DefaultSca(), 0xAB);
+        ASSERT_TRUE(pdus) << pdus.error();
+        ASSERT_EQ(pdus->size(), units.size()) << text;
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const std::string& pdu = (*pdus)[i];
+            const bool parts = units.size() > 1;
+            const int udl = std::stoi(pdu.substr(22, 2), nullptr, 16);
+            EXPECT_EQ(pdu.substr(0, 22),
+                      parts ? "00510005912143F50008AA" : "00110005912143F50008AA");
+            EXPECT_EQ(udl, 2 * units[i] + (parts ? 6 : 0)) << text << " part " << i + 1;
+            EXPECT_EQ(static_cast<int>(pdu.size()), 24 + 2 * udl);
+            if (parts) {
+                EXPECT_EQ(pdu.substr(24, 12),
+                          "050003AB0" + std::to_string(units.size()) + "0" + std::to_string(i + 1));
+            }
+        }
+    }
+}
+
+TEST(TextMessage, AtMost255Parts) {
+    std::string text = "ж";
+    for (int i = 1; i < 255 * 67; ++i) text += "x";
+    const auto most = EncodeTextMessage(text, "12345", DefaultSca(), 1);
+    ASSERT_TRUE(most);
+    EXPECT_EQ(most->size(), 255u);
+    EXPECT_EQ(most->back().substr(24, 12), "05000301FFFF");
+    const auto refused = EncodeTextMessage(text + "x", "12345", DefaultSca(), 1);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error(), codec_errors::kMessageTooManyParts);
 }
 
 // The length after "AT+CMGS=": the whole PDU, or the TPDU alone for modems that count as
 // 3GPP TS 27.005 says.
-struct LengthCase {
-    const char* pdu;
-    int whole;
-    int tpdu;
-};
-
-class PduLengths : public ::testing::TestWithParam<LengthCase> {};
-
-TEST_P(PduLengths, Counts) {
-    EXPECT_EQ(WholePduLength(GetParam().pdu), GetParam().whole);
-    EXPECT_EQ(TpduLength(GetParam().pdu), GetParam().tpdu);
+TEST(PduLengths, Count) {
+    const std::tuple<const char*, int, int> cases[] = {
+        {"0011000C914477000910320000AA05E8329BFD06", 20, 19},
+        {"079144770009000031000C914477000910320000AA05E8329BFD06", 27, 19},
+        {"0011000591", 5, 4},
+        {"00110", 3, 2},
+        {"", 0, 0},
+        {"0", 1, 0},
+        {"09", 1, 0}};
+    for (const auto& [pdu, whole, tpdu] : cases) {
+        EXPECT_EQ(WholePduLength(pdu), whole) << pdu;
+        EXPECT_EQ(TpduLength(pdu), tpdu) << pdu;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Submit, PduLengths,
-    ::testing::Values(LengthCase{"0011000C914477000910320000AA05E8329BFD06", 20, 19},
-                      LengthCase{"079144770009000031000C914477000910320000AA05E8329BFD06", 27, 19},
-                      LengthCase{"0011000591", 5, 4}, LengthCase{"00110", 3, 2},
-                      LengthCase{"", 0, 0}, LengthCase{"0", 1, 0}, LengthCase{"09", 1, 0}));
 
 }  // namespace
 }  // namespace shortmsg
