@@ -6,33 +6,49 @@
 #include <string_view>
 
 #include "pdu/alphabet.h"
+#include "pdu/concatenation.h"
 #include "pdu/decoder.h"
+#include "pdu/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace shortmsg;
     const std::string_view pdu(reinterpret_cast<const char*>(data), size);
     const auto decoded = DecodeReceivedPDU(pdu);
 
-    // The reused-result form must agree with the plain one, even after another message.
+    // The reused-result form must agree with the plain one, even after another message (a
+    // UCS2 part from a named sender).
     DecodedPDU reused;
     std::string error;
-    DecodeReceivedPDUInto("0791447700090000040B914477000910F200008010124100004005E8329BFD06",
-                          reused, error);
+    DecodeReceivedPDUInto("00440DD0D772988E2ECB010008801012410000400A0500030C030200480069", reused,
+                          error);
     const bool ok = DecodeReceivedPDUInto(pdu, reused, error);
     if (ok != decoded.ok()) __builtin_trap();
     if (!ok) {
         if (error.empty() || error != decoded.error()) __builtin_trap();
         return 0;
     }
-    if (reused.gsmText != decoded->gsmText || reused.statusLine != decoded->statusLine)
+    if (reused.gsmText != decoded->gsmText || reused.statusLine != decoded->statusLine ||
+        reused.text != decoded->text || reused.coding != decoded->coding ||
+        reused.senderType != decoded->senderType || reused.concat != decoded->concat ||
+        reused.PDU_SenderAddress != decoded->PDU_SenderAddress)
         __builtin_trap();
 
-    // What the terminal does next with a message: show its time stamp and text.
+    // What the terminal does next with a message: show its sender, time stamp and text (all
+    // UTF-8), and keep a part until its set is whole.
     for (const char c : decoded->gsmText) {
         if (static_cast<unsigned char>(c) > 127) __builtin_trap();
     }
-    const std::string text = ConvertGSMToText(decoded->gsmText);
-    if (text.size() > decoded->gsmText.size()) __builtin_trap();
+    if (decoded->coding == MessageCoding::Gsm7 &&
+        decoded->text != ConvertGSMToText(decoded->gsmText))
+        __builtin_trap();
+    if (FirstBadUtf8Byte(decoded->text) || FirstBadUtf8Byte(decoded->PDU_SenderAddress))
+        __builtin_trap();
+    if (const auto& concat = decoded->concat) {
+        if (concat->part < 1 || concat->part > concat->total) __builtin_trap();
+        MessageAssembler assembler;
+        const auto whole = assembler.Add(decoded->PDU_SenderAddress, *concat, decoded->text, 1);
+        if (whole.has_value() != (concat->total == 1)) __builtin_trap();
+    }
     // "08/01/21/ 14:00:00 GMT: 04" is the longest time-stamp text.
     if (FormatTimeStamp(decoded->PDU_TimeStamp).size() > 26) __builtin_trap();
     return 0;
