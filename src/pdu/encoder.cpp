@@ -111,17 +111,6 @@ char* WriteSubmitHead(std::string_view destination, const SubmitSettings& settin
     return dst + 2;
 }
 
-// The UTF-16 units of a text.
-std::size_t Utf16Units(std::string_view utf8) {
-    std::size_t units = 0;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const Utf8Char c = ReadUtf8Char(utf8, i);
-        units += c.code < 0x10000 ? 1 : 2;
-        i += c.length;
-    }
-    return units;
-}
-
 // Writes the text as UTF-16 big-endian hex at `dst`.
 char* PutUcs2(char* dst, std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
@@ -172,11 +161,16 @@ std::vector<Ucs2Part> SplitUcs2(std::string_view utf8) {
 bool EncodeUcs2Into(std::string_view utf8, std::string_view destination,
                     const SubmitSettings& settings, std::uint8_t reference,
                     std::vector<std::string>& pdus, std::string& error) {
-    const std::size_t units = Utf16Units(utf8);
+    // One message, written with room for one unit per byte (the most a text can hold), its
+    // TP-UDL set and its length cut once the units are counted.
+    pdus.resize(1);
+    std::string& pdu = pdus[0];
+    char* userData = WriteSubmitHead(destination, settings, {false, true, 0, 4 * utf8.size()}, pdu);
+    const char* end = PutUcs2(userData, utf8);
+    const std::size_t units = static_cast<std::size_t>(end - userData) / 4;
     if (units <= static_cast<std::size_t>(kMaxUnits)) {
-        pdus.resize(1);
-        const SubmitKind kind{false, true, static_cast<unsigned>(2 * units), 4 * units};
-        PutUcs2(WriteSubmitHead(destination, settings, kind, pdus[0]), utf8);
+        hex::PutOctet(userData - 2, static_cast<unsigned>(2 * units));
+        pdu.resize(static_cast<std::size_t>(end - pdu.data()));
         return true;
     }
     const std::vector<Ucs2Part> parts = SplitUcs2(utf8);
