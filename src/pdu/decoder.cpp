@@ -13,10 +13,10 @@
 namespace shortmsg {
 namespace {
 
-// Octets read from the hex text. No field the decoder reads lies beyond octet 621 (a
-// service-centre part of 255 octets, a 255-digit address, 255 septets of user data);
-// text beyond the buffer is only checked to be hexadecimal.
-constexpr std::size_t kMaxOctets = 640;
+// Octets read from the hex text. No field the decoder reads lies beyond octet 652 (a
+// service-centre part of 255 octets, a 255-digit address, 255 octets of UCS2 or 8-bit user
+// data); text beyond the buffer is only checked to be hexadecimal.
+constexpr std::size_t kMaxOctets = 656;
 
 struct Octets {
     std::uint8_t at[kMaxOctets];

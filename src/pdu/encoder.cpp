@@ -161,17 +161,21 @@ std::vector<Ucs2Part> SplitUcs2(std::string_view utf8) {
 bool EncodeUcs2Into(std::string_view utf8, std::string_view destination,
                     const SubmitSettings& settings, std::uint8_t reference,
                     std::vector<std::string>& pdus, std::string& error) {
-    // One message, written with room for one unit per byte (the most a text can hold), its
-    // TP-UDL set and its length cut once the units are counted.
-    pdus.resize(1);
-    std::string& pdu = pdus[0];
-    char* userData = WriteSubmitHead(destination, settings, {false, true, 0, 4 * utf8.size()}, pdu);
-    const char* end = PutUcs2(userData, utf8);
-    const std::size_t units = static_cast<std::size_t>(end - userData) / 4;
-    if (units <= static_cast<std::size_t>(kMaxUnits)) {
-        hex::PutOctet(userData - 2, static_cast<unsigned>(2 * units));
-        pdu.resize(static_cast<std::size_t>(end - pdu.data()));
-        return true;
+    // One message (a text of more than 210 bytes has more than 70 units): written with room
+    // for one unit per byte, the most a text can hold, its TP-UDL set and its length cut once
+    // the units are counted.
+    if (utf8.size() <= 3 * static_cast<std::size_t>(kMaxUnits)) {
+        pdus.resize(1);
+        std::string& pdu = pdus[0];
+        char* userData =
+            WriteSubmitHead(destination, settings, {false, true, 0, 4 * utf8.size()}, pdu);
+        const char* end = PutUcs2(userData, utf8);
+        const std::size_t units = static_cast<std::size_t>(end - userData) / 4;
+        if (units <= static_cast<std::size_t>(kMaxUnits)) {
+            hex::PutOctet(userData - 2, static_cast<unsigned>(2 * units));
+            pdu.resize(static_cast<std::size_t>(end - pdu.data()));
+            return true;
+        }
     }
     const std::vector<Ucs2Part> parts = SplitUcs2(utf8);
     if (parts.size() > kMaxParts) {

@@ -21,6 +21,11 @@ SubmitSettings DefaultSca(bool registered = false) {
 SubmitSettings WithSca(std::string sca, bool registered = false) {
     return {false, registered, std::move(sca)};
 }
+std::string Repeat(std::string_view text, int times) {
+    std::string repeated;
+    while (times-- > 0) repeated += text;
+    return repeated;
+}
 
 // Whole PDUs, field by field, and the 160-septet limit are tabled in
 // tests/tools/pdu_encode_cases.txt (shortmsg-pdu encode); the terminal's own examples are
@@ -88,6 +93,8 @@ TEST(TextMessage, Ucs2PartsAtTheirBoundaries) {
         {std::string(66, 'a') + emoji + "жжж", {66, 5}},
         {std::string(65, 'a') + emoji + "жжжж", {67, 4}},
         {std::string(68, 'a') + emoji, {70}},
+        {Repeat("中", 70), {70}},  // 210 bytes
+        {Repeat("中", 71), {67, 4}},
         {std::string(133, 'a') + "ж", {67, 67}},
         {std::string(134, 'a') + "ж", {67, 67, 1}},
     };
@@ -112,8 +119,7 @@ TEST(TextMessage, Ucs2PartsAtTheirBoundaries) {
 }
 
 TEST(TextMessage, AtMost255Parts) {
-    std::string text = "ж";
-    for (int i = 1; i < 255 * 67; ++i) text += "x";
+    const std::string text = "ж" + std::string(255 * 67 - 1, 'x');
     const auto most = EncodeTextMessage(text, "12345", DefaultSca(), 1);
     ASSERT_TRUE(most);
     EXPECT_EQ(most->size(), 255u);
