@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-gammu
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core fonts-noto-color-emoji
   desktop-file-utils appstream
 )
 

@@ -71,7 +71,7 @@ void SettingsKeeper::Restore(OptionsForm& options, Stage stage) {
         const QVariant value = settings_.value(OptionKey(*control));
         if (!value.isValid()) continue;
         if (auto* box = dynamic_cast<TextBox*>(control)) {
-            box->SetText(value.toString().toLatin1().toStdString());
+            box->SetText(value.toString().toUtf8().toStdString());
         }
         if (auto* check = dynamic_cast<CheckBox*>(control)) check->SetChecked(value.toBool());
     }
@@ -83,7 +83,7 @@ void SettingsKeeper::ControlChanged(const Control& control, Property property,
     view_.ControlChanged(control, property, item, index);
     if (!IsKept(control)) return;
     if (auto* box = dynamic_cast<const TextBox*>(&control); box && property == Property::Text) {
-        Save(OptionKey(control), QString::fromLatin1(box->Text()));
+        Save(OptionKey(control), QString::fromUtf8(box->Text()));
     } else if (auto* check = dynamic_cast<const CheckBox*>(&control);
                check && property == Property::Checked) {
         Save(OptionKey(control), check->Checked());

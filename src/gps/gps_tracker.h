@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "gps/gps_outlets.h"
 #include "gps/gps_state.h"
@@ -17,12 +18,12 @@ namespace shortmsg {
 struct GpsQuery;
 
 // A message just received and shown: its text, its sender's number, how it came, and for an
-// SMS the store index it was read from.
+// SMS the store indexes it was read from (every part of a message in parts).
 struct ReceivedMessage {
     std::string text;
     std::string sender;
     Channel channel = Channel::Sms;
-    std::string storeIndex;
+    std::vector<std::string> storeIndexes;
 };
 
 class GpsTracker {

@@ -15,7 +15,9 @@ void GpsTracker::OnMessage(const ReceivedMessage& message) {
     if (message.channel != Channel::Sms) return;
     if (settings_.storeRxGps && HoldsPositionSentence(message.text)) {
         StoreRxGPSPosition(std::string(RmcSentenceIn(message.text)), message.sender);
-        if (!message.storeIndex.empty()) sink_.DeleteStoredMessage(message.storeIndex);
+        for (const std::string& index : message.storeIndexes) {
+            if (!index.empty()) sink_.DeleteStoredMessage(index);
+        }
     }
 }
 

@@ -4,17 +4,21 @@
 // reach that point, so what the windows show changes in the dialogue's own order.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace shortmsg {
 
 // A message read from the phone's store ("+CMGR:"). A status report or a message of an
 // unknown type has no sender or time stamp of its own: those of the last message read are
-// given again, and the text is the PDU as received.
+// given again, and the text is the PDU as received. A part of a message in parts that is
+// not whole yet shows with its place ("(part 1 of 3) ..."); the part that makes it whole
+// brings the whole text and the store indexes of all its parts.
 struct MessageRead {
     std::string sender;
-    std::string timeStamp;  // as shown: "08/01/21/ 14:00:00 GMT: 04"
-    std::string text;
-    std::string storeIndex;  // the index of the "AT+CMGR=" answered, as written
+    std::string timeStamp;                  // as shown: "08/01/21/ 14:00:00 GMT: 04"
+    std::string text;                       // UTF-8
+    std::vector<std::string> storeIndexes;  // of the "AT+CMGR=" read; of every part
+    bool whole = true;                      // false: a part of a set still missing parts
 };
 
 class LinkEvents {

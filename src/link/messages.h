@@ -46,6 +46,10 @@ inline constexpr std::string_view kPduIncomplete =
 // A received short burst message whose text line did not end within the wait.
 inline constexpr std::string_view kSbdTextIncomplete =
     "Short burst message not read! The modem did not send the whole text.";
+// Short burst data carries ISO 8859-1 text only.
+inline constexpr std::string_view kSbdNotLatin1 =
+    "Message not sent! Short burst data carries only Western European (ISO 8859-1) "
+    "characters.";
 // Short burst text goes into the "AT+SBDWT=" command line as it stands.
 inline constexpr std::string_view kSbdControlCharacters =
     "Message not sent! Short burst text cannot hold line breaks or control characters.";

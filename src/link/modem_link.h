@@ -14,6 +14,7 @@
 #include "link/outbox.h"
 #include "link/phone_book.h"
 #include "link/receive_buffer.h"
+#include "pdu/concatenation.h"
 #include "platform/periodic_timer.h"
 #include "platform/serial_port.h"
 #include "platform/services.h"
@@ -59,15 +60,19 @@ class ModemLink {
 
     // Producers: every command goes through the queue.
     void QueueCommand(std::string_view command);  // the command and CR LF
-    // An SMS part of message `message`: "AT+CMGS=" with the length, the PDU with Ctrl-Z,
-    // "AT+CNMI=1,1,0,0,0" and "AT+CPMS?". The length counts the whole PDU, or only its TPDU
-    // once the modem has shown that it takes that. The body goes when its prompt comes.
-    void QueueSmsSubmit(const std::string& pdu, int message);
-    void QueueSmsSubmit(const std::string& pdu, int length, int message);
-    // Encodes `text` for `destination` with the settings and queues it as above; the
-    // message's number, or 0 when the encoder refuses it (reported; nothing is queued).
+    // An SMS (or one part of message `message`): "AT+CMGS=" with the length, the PDU with
+    // Ctrl-Z and, with `followUps`, "AT+CNMI=1,1,0,0,0" and "AT+CPMS?". The length counts
+    // the whole PDU, or only its TPDU once the modem has shown that it takes that. The body
+    // goes when its prompt comes.
+    void QueueSmsSubmit(const std::string& pdu, int message, bool followUps = true);
+    void QueueSmsSubmit(const std::string& pdu, int length, int message, bool followUps = true);
+    // Encodes `text` (UTF-8) for `destination` with the settings and queues it as above: as
+    // GSM 7-bit when the terminal's table carries it, else as UCS2, in parts when it is
+    // longer than one message holds. The message's number, or 0 when the encoder refuses it
+    // (reported; nothing is queued).
     int QueueTextMessage(std::string_view text, std::string_view destination);
-    // A short burst message: "AT+SBDWT=" with the text, then "AT+SBDI"; its number.
+    // A short burst message: "AT+SBDWT=" with the text (in ISO 8859-1), then "AT+SBDI"; its
+    // number, or 0 when the text holds a character outside ISO 8859-1 (reported).
     int QueueSbdMessage(std::string_view text);
 
     const CommandQueue& Queue() const { return queue_; }
@@ -186,6 +191,10 @@ class ModemLink {
     std::string lastReadIndex_;
     std::string lastSender_;
     std::string lastTimeStamp_;
+    // The reference of the next message sent in parts, and the parts of messages received
+    // in parts until their sets are whole.
+    std::uint8_t nextReference_ = 1;
+    MessageAssembler assembler_;
     // The MT length of the "+SBDI:" that announced the short burst message to read next
     // (-1: not known).
     long mtLength_ = -1;

@@ -7,6 +7,7 @@
 #include "link/messages.h"
 #include "link/modem_link.h"
 #include "link/reply_parsers.h"
+#include "link/text.h"
 #include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 
@@ -80,11 +81,26 @@ void ModemLink::CmtiReply(const std::string& line) {
 void ModemLink::CmgrReply(const std::string&) {
     const auto read = ReadAndDecodePdu();
     if (!read) return;
-    const bool hasText =
-        read->decoded.type == PduType::Deliver || read->decoded.type == PduType::Submit;
-    events_.MessageReceived(
-        MessageRead{lastSender_, FormatTimeStamp(lastTimeStamp_),
-                    ConvertGSMToText(hasText ? read->decoded.gsmText : read->pdu), lastReadIndex_});
+    const DecodedPDU& decoded = read->decoded;
+    const bool hasText = decoded.type == PduType::Deliver || decoded.type == PduType::Submit;
+    MessageRead message{lastSender_,
+                        FormatTimeStamp(lastTimeStamp_),
+                        hasText ? decoded.text : ConvertGSMToText(read->pdu),
+                        {lastReadIndex_}};
+    if (hasText && decoded.concat && decoded.concat->total > 1) {
+        const int index = static_cast<int>(WholeNumber(lastReadIndex_).value_or(0));
+        if (auto whole = assembler_.Add(lastSender_, *decoded.concat, message.text, index)) {
+            message.text = std::move(whole->text);
+            message.storeIndexes.clear();
+            for (int part : whole->storeIndexes) {
+                message.storeIndexes.push_back(std::to_string(part));
+            }
+        } else {
+            message.text = IncompletePartText(*decoded.concat, message.text);
+            message.whole = false;
+        }
+    }
+    events_.MessageReceived(message);
 }
 
 // "+CDS: 25" and the PDU line: the status report goes to the status list.

@@ -7,6 +7,7 @@
 #include "link/messages.h"
 #include "link/modem_link.h"
 #include "link/reply_parsers.h"
+#include "pdu/utf8.h"
 
 namespace shortmsg {
 namespace {
@@ -96,7 +97,8 @@ void ModemLink::SbdrtReply(const std::string&) {
         events_.ErrorReported(texts::kSbdTextIncomplete);
         return;
     }
-    events_.ShortBurstTextReceived(std::string(rx_.AfterLine().substr(start, *end - start)));
+    // Short burst data is ISO 8859-1; the terminal's text is UTF-8.
+    events_.ShortBurstTextReceived(Latin1ToUtf8(rx_.AfterLine().substr(start, *end - start)));
 }
 
 }  // namespace shortmsg

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "pdu/utf8.h"
+
 namespace shortmsg {
 
 std::string_view PropertyName(Property p) {
@@ -29,10 +31,9 @@ TextBox::TextBox(Form& form, std::string name, std::string text, int maxLength, 
       backColor_(backColor),
       visible_(visible) {}
 
+// The maximum length counts characters, never cutting one in two.
 std::string TextBox::Cut(std::string_view text) const {
-    if (maxLength_ > 0 && text.size() > static_cast<size_t>(maxLength_)) {
-        text = text.substr(0, static_cast<size_t>(maxLength_));
-    }
+    if (maxLength_ > 0) text = Utf8Prefix(text, static_cast<size_t>(maxLength_));
     return std::string(text);
 }
 

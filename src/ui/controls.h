@@ -73,7 +73,7 @@ class TextBox : public Control {
     void SetBackColor(int color);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    int MaxLength() const { return maxLength_; }  // 0: no limit
+    int MaxLength() const { return maxLength_; }  // in characters; 0: no limit
     void SetMaxLength(int length);
 
     std::function<void()> OnChange, OnClick;

@@ -51,8 +51,8 @@ void SMS::MessageReceived(const MessageRead& message) {
     FromAddress.SetText(message.sender);
     ShortMessageTimeStamp.SetText(message.timeStamp);
     MTDisplayWindow.SetText(message.text);
-    if (!NewMessageHighlight) return;
-    app_.MessageForGps({message.text, message.sender, Channel::Sms, message.storeIndex});
+    if (!NewMessageHighlight || !message.whole) return;
+    app_.MessageForGps({message.text, message.sender, Channel::Sms, message.storeIndexes});
 }
 
 void SMS::StatusReportReceived(const std::string& line) {
@@ -70,7 +70,7 @@ void SMS::ShortBurstTextReceived(const std::string& text) {
     MTDisplayWindow.SetText(std::string(texts::kNewSbmPrefix).append(text));
     FromAddress.SetText(texts::kShortBurstSender);
     ShortMessageTimeStamp.SetText(FormatLocalTimeStamp(app_.services.clock.Now()));
-    app_.MessageForGps({text, "", Channel::ShortBurst, ""});
+    app_.MessageForGps({text, "", Channel::ShortBurst, {}});
 }
 
 // " Message sent: " and the message on green in the input box; the half-second tick puts

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "link/messages.h"
+#include "pdu/utf8.h"
 #include "ui/command_plans.h"
 #include "ui/terminal.h"
 
@@ -15,7 +16,7 @@ void SMS::ClearButton_Click() {
 
 // The characters as typed, before any alphabet conversion.
 void SMS::SMinputWindow_Change() {
-    TxMessageByteCount.SetText(std::to_string(SMinputWindow.Text().size()));
+    TxMessageByteCount.SetText(std::to_string(Utf8Length(SMinputWindow.Text())));
 }
 
 // Typing into the phone-book box is undone; picking a name raises Click, not Change.
@@ -36,7 +37,7 @@ void SMS::QuickMessagePick() {
     QuickSmsChosen = false;
     SMinputWindow.SetText(QuickSMS_Combo1.Text());
     QuickSMS_Combo1.SetText(texts::kQuickMessagePrompt);
-    TxMessageByteCount.SetText(std::to_string(SMinputWindow.Text().size()));
+    TxMessageByteCount.SetText(std::to_string(Utf8Length(SMinputWindow.Text())));
 }
 
 // On the half-second tick after a name was picked: its number becomes the destination. A

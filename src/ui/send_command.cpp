@@ -3,17 +3,24 @@
 #include <string>
 
 #include "link/messages.h"
+#include "pdu/utf8.h"
 #include "ui/command_plans.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
 namespace {
 
-// "AT+SBDWT=" with the text as it stands, then "AT+SBDI". Text that would break the command
-// line is refused.
+// "AT+SBDWT=" with the text as it stands (in ISO 8859-1, as short burst data carries it),
+// then "AT+SBDI". Text that short burst data cannot carry, or that would break the command
+// line, is refused before anything is queued.
 void SendShortBurst(SMS& sms) {
     const std::string& text = sms.SMinputWindow.Text();
-    if (HoldsControlCharacter(text)) {
+    const auto latin1 = Utf8ToLatin1(text);
+    if (!latin1) {
+        sms.ReportError(texts::kSbdNotLatin1);
+        return;
+    }
+    if (HoldsControlCharacter(*latin1)) {
         sms.ReportError(texts::kSbdControlCharacters);
         return;
     }

@@ -154,8 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PduCase{"1", "1234567"}, PduCase{"1", "12345678"}, PduCase{"1", "123456789"},
                       PduCase{"1", std::string(160, 'x')},
                       PduCase{"1",
-                              "Gr\xFC\xDF"
-                              "e @ \xA3"}));
+                              "Gr\u00FC\u00DF"
+                              "e @ \u00A3"}));
 
 // ---- GPS ----
 

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         switch (op % 4) {
             case 0:
                 ++messages;
-                terminal.MessageForGps({script.Text(), "+447700900123", Channel::Sms, "1"});
+                terminal.MessageForGps({script.Text(), "+447700900123", Channel::Sms, {"1"}});
                 break;
             case 1:
                 ++messages;

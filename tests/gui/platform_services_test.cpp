@@ -282,7 +282,7 @@ TEST(QtMessageBoxTest, IsModalWithOkAndNoTitleOfItsOwn) {
     QTimer::singleShot(3000, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
-    box.Show("COM\xE9 not available. Change the CommPort property to another port.");
+    box.Show("COM\xC3\xA9 not available. Change the CommPort property to another port.");
     EXPECT_EQ(text, QString::fromUtf8("COMé not available. Change the CommPort property to another "
                                       "port.\n\nTried /dev/ttyS9: Permission denied"));
     EXPECT_TRUE(title.isEmpty());

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <cstdio>
 #include <set>
 
 #include "gui_rig.h"
@@ -53,6 +55,35 @@ TEST(Screenshots, BothWindowsAreDrawn) {
     rig.Options().DebugWindow.SetText("\r\nOK\r\n\r\n+CSMS: 0,001,001,001\r\n");
     rig.Run(100);
     ExpectDrawn(rig.OptionsWindow(), QStringLiteral("options-window"));
+}
+
+// Messages in Cyrillic, Arabic and emoji, received in UCS2 through the modem, are shown as
+// written (the pictures are kept to be looked at).
+TEST(Screenshots, MessagesInAnyScriptAreShown) {
+    const struct {
+        const char* name;
+        const char* pdu;
+        QString text;
+    } messages[] = {
+        {"cyrillic", "041F04400438043204350442002C0020043C04380440",
+         QString::fromUtf8("Привет, мир")},
+        {"arabic", "06450631062D0628062700200628062706440639062706440645",
+         QString::fromUtf8("مرحبا بالعالم")},
+        {"emoji", "D83DDC4BD83CDF0DD83DDE42", QString::fromUtf8("👋🌍🙂")},
+    };
+    GuiRig rig;
+    for (const auto& m : messages) {
+        const std::string ud(m.pdu);
+        char length[3];
+        std::snprintf(length, sizeof length, "%02X", static_cast<unsigned>(ud.size() / 2));
+        rig.modem.Arrive(
+            "\r\n+CMGR: 0,,30\r\n0791447700090000040C91447700091032000842601080000000" +
+            std::string(length) + ud + "\r\n\r\nOK\r\n");
+        rig.Run(200);
+        auto* box = rig.Widget<QPlainTextEdit>("MTDisplayWindow");
+        EXPECT_EQ(box->toPlainText(), m.text) << m.name;
+        ExpectDrawn(rig.MainWindow(), QStringLiteral("received-") + QString::fromLatin1(m.name));
+    }
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ QColor Role(QWidget* widget, QPalette::ColorRole role) {
 }
 
 // Typing characters the test keyboard has no key for (QTest::keyClicks knows ASCII only).
-void TypeLatin1(QWidget* widget, const QString& text) {
-    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, c, {});
+void TypeChars(QWidget* widget, const QString& text) {
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text, {});
 }
 
 // The window shown and active, as the operator has it in front of them.
@@ -122,11 +122,9 @@ TEST_P(ModelText, ReachesTheWidget) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ModelText,
     ::testing::Values(TextCase{"FromAddress", "447700900123", "447700900123"},
-                      // Latin-1 bytes are characters, not UTF-8.
-                      TextCase{"MTDisplayWindow",
-                               "Gr\xFC\xDF"
-                               "e \xE9t\xE9",
-                               QString::fromUtf8("Grüße été")},
+                      // The model's text is UTF-8.
+                      TextCase{"MTDisplayWindow", "Gr\u00FC\u00DFe \u041F\u0440\u0438 \U0001F44B",
+                               QString::fromUtf8("Grüße При 👋")},
                       // A multi-line box shows CR LF, and a lone CR or LF, as line breaks.
                       TextCase{"MTDisplayWindow", "one\r\ntwo\rthree\nfour",
                                "one\ntwo\nthree\nfour"},
@@ -204,14 +202,12 @@ TEST(Typing, TheInputBoxCountsCrLfAndStopsAtItsMaximumLength) {
     EXPECT_EQ(rig.Widget<QLineEdit>("TxMessageByteCount")->text(), "6");
 }
 
-TEST(Typing, LatinOneCharactersReachTheModelAsSingleBytes) {
+// Any character reaches the model as UTF-8 and the box counts characters.
+TEST(Typing, AnyCharacterReachesTheModelAsUtf8) {
     GuiRig rig;
-    TypeLatin1(rig.Widget<QLineEdit>("SendToAddress"), QString::fromUtf8("+44é"));
-    EXPECT_EQ(rig.Sms().SendToAddress.Text(), "+44\xE9");
-    // A character outside Latin-1 cannot be held: it becomes "?", on screen too.
-    TypeLatin1(rig.Widget<QLineEdit>("SendToAddress"), QString::fromUtf8("€"));
-    EXPECT_EQ(rig.Sms().SendToAddress.Text(), "+44\xE9?");
-    EXPECT_EQ(rig.Widget<QLineEdit>("SendToAddress")->text(), QString::fromUtf8("+44é?"));
+    TypeChars(rig.Widget<QPlainTextEdit>("SMinputWindow"), QString::fromUtf8("é€Я👋"));
+    EXPECT_EQ(rig.Sms().SMinputWindow.Text(), "\xC3\xA9\xE2\x82\xAC\xD0\xAF\xF0\x9F\x91\x8B");
+    EXPECT_EQ(rig.Sms().TxMessageByteCount.Text(), "4");
 }
 
 // A system port picked from the list goes into the port box as typed and clicked, so that

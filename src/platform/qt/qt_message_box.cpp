@@ -6,7 +6,7 @@
 namespace shortmsg {
 
 void QtMessageBox::Show(const std::string& text) {
-    QString shown = QString::fromLatin1(text);
+    QString shown = QString::fromUtf8(text);
     // The details are the system's words and file names, in UTF-8.
     if (const std::string details = details_ ? details_() : std::string(); !details.empty()) {
         shown += QStringLiteral("\n\n") + QString::fromUtf8(details);

@@ -1,6 +1,6 @@
 #include "ui/qt/check_box_binding.h"
 
-#include "ui/qt/latin1.h"
+#include "ui/qt/text_edge.h"
 
 namespace shortmsg::qtui {
 

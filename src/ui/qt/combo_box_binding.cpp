@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "ui/qt/latin1.h"
+#include "ui/qt/text_edge.h"
 
 namespace shortmsg::qtui {
 
@@ -15,12 +15,12 @@ ComboBoxBinding::ComboBoxBinding(ComboBox& model) : model_(model), combo_(new QC
     combo_->setMinimumContentsLength(8);
     connect(combo_, &QComboBox::activated, this, [this](int index) {
         if (syncing_) return;
-        model_.Pick(ToLatin1(combo_->itemText(index)));
+        model_.Pick(ToModelText(combo_->itemText(index)));
         Sync();
     });
     connect(combo_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         if (syncing_) return;
-        model_.Type(ToLatin1(text));
+        model_.Type(ToModelText(text));
         Sync();
     });
 }

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/qt/latin1.h"
 #include "ui/qt/port_list_box.h"
 #include "ui/qt/text_box_binding.h"
+#include "ui/qt/text_edge.h"
 
 namespace shortmsg::qtui {
 namespace {

@@ -4,8 +4,8 @@
 #include <QScrollBar>
 #include <QTextCursor>
 
-#include "ui/qt/latin1.h"
 #include "ui/qt/model_colour.h"
+#include "ui/qt/text_edge.h"
 
 namespace shortmsg::qtui {
 namespace {
@@ -111,7 +111,7 @@ void TextBoxBinding::Announce() {
 
 void TextBoxBinding::Typed() {
     const std::string text =
-        line_ != nullptr ? ToLatin1(line_->text()) : FromMultiLine(area_->toPlainText());
+        line_ != nullptr ? ToModelText(line_->text()) : FromMultiLine(area_->toPlainText());
     SyncScope typing(typing_);
     model_.Type(text);
     // The model may have cut the text to its maximum length.

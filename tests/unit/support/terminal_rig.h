@@ -78,7 +78,7 @@ struct TerminalRig {
     std::string Waiting() { return Sms().Link().Queue().Waiting(); }
     // A message from `sender` reaches the GPS side as the main window hands it on.
     void Message(std::string_view text, Channel channel, std::string_view sender = "") {
-        Gps().OnMessage({std::string(text), std::string(sender), channel, ""});
+        Gps().OnMessage({std::string(text), std::string(sender), channel, {}});
     }
     // The modem answers "OK" (and ">" after "AT+CMGS=") to every command until the queue
     // is empty; returns what was written meanwhile.

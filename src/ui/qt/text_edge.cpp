@@ -1,4 +1,4 @@
-#include "ui/qt/latin1.h"
+#include "ui/qt/text_edge.h"
 
 namespace shortmsg::qtui {
 
@@ -12,7 +12,7 @@ QString ToMultiLine(std::string_view text) {
 std::string FromMultiLine(const QString& text) {
     QString model = text;
     model.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return ToLatin1(model);
+    return ToModelText(model);
 }
 
 }  // namespace shortmsg::qtui

@@ -1,7 +1,7 @@
 #pragma once
-// The edge between the terminal's 8-bit text (ISO 8859-1) and Qt's QString. A multi-line
-// box holds its line breaks as CR LF, as the terminal sends and counts them; the widget
-// shows them as line breaks.
+// The edge between the terminal's text (UTF-8) and Qt's QString. A multi-line box holds its
+// line breaks as CR LF, as the terminal sends and counts them; the widget shows them as
+// line breaks.
 #include <QString>
 #include <string>
 #include <string_view>
@@ -9,12 +9,11 @@
 namespace shortmsg::qtui {
 
 inline QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Characters outside Latin-1 become "?".
-inline std::string ToLatin1(const QString& text) {
-    return text.toLatin1().toStdString();
+inline std::string ToModelText(const QString& text) {
+    return text.toUtf8().toStdString();
 }
 
 // Model text -> what a multi-line widget shows: CR LF and a lone CR or LF are line breaks.
