@@ -32,7 +32,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-"$sim" --ports "$ports" >"$sim_log" 2>&1 </dev/null &
+# The simulator's messages come soon and close together ("Hello from the simulator" about a
+# second after the initialisation, "GPSquery:1" three seconds later), so that the query is
+# answered before the headless run's screenshots are taken, half-way through.
+"$sim" --ports "$ports" --first 1 --every 3 >"$sim_log" 2>&1 </dev/null &
 sim_pid=$!
 for _ in $(seq 50); do
   [ -L "$ports/COM1" ] && [ -L "$ports/COM3" ] && break
