@@ -19,7 +19,7 @@ std::string Digits(std::string_view number) {
 bool QueryAllowed(const GpsSettings& settings, Channel channel, std::string_view sender) {
     constexpr std::string_view kSeparators = ",;\r\n";
     std::string_view list = settings.allowedNumbers;
-    if (list.find_first_not_of(kSeparators) == std::string_view::npos) return true;
+    if (list.find_first_not_of(",; \t\r\n") == std::string_view::npos) return true;
     if (channel == Channel::ShortBurst) return settings.shortBurstQueries;
     const std::string wanted = Digits(sender);
     if (wanted.empty()) return false;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "link/command_queue.h"
+#include "link/phone_book.h"
 #include "link/receive_buffer.h"
 #include "support/terminal_rig.h"
 
@@ -200,6 +201,60 @@ TEST(ReceiveBuffer, CutsLinesAsTheTerminalDoes) {
         while (const auto line = rx.NextLine()) lines += (lines.empty() ? "" : "|") + *line;
         EXPECT_EQ(lines, c.lines) << c.input;
         EXPECT_EQ(rx.TakePrompt(), c.prompt) << c.input;
+    }
+}
+
+// A reading asks for the entries in use from the first index, and for the rest of the range
+// in chunks while entries are missing (a SIM that keeps them with gaps); the list shows each
+// index once and never more entries than the SIM has slots.
+TEST(PhoneBookReading, ReadsTheWholeRangeUntilEveryEntryIsFound) {
+    struct Case {
+        int used, total;
+        std::string first, last;
+        std::vector<int> entries;  // the indexes each read brings, the first read's first
+        std::string reads;         // the read commands, joined with "|"
+        int listed;
+    };
+    const Case cases[] = {
+        {3, 250, "1", "250", {1, 2, 3}, "AT+CPBR=1,3", 3},
+        {1, 250, "1", "250", {1}, "AT+CPBR=1", 1},
+        {0, 250, "1", "250", {}, "", 0},
+        {3,
+         250,
+         "1",
+         "250",
+         {1, 30, 160},
+         "AT+CPBR=1,3|AT+CPBR=4,23|AT+CPBR=24,43|AT+CPBR=44,63|AT+CPBR=64,83|AT+CPBR=84,103|"
+         "AT+CPBR=104,123|AT+CPBR=124,143|AT+CPBR=144,160",
+         3},
+        {2, 2, "1", "10", {1, 1, 5, 6}, "AT+CPBR=1,2|AT+CPBR=3,10", 2},  // a repeat; the cap
+        {2, 250, "x", "250", {}, "", 0},
+    };
+    for (const auto& c : cases) {
+        PhoneBookReader reader;
+        reader.Storage(c.used, c.total);
+        std::string reads;
+        int listed = 0;
+        auto read = reader.Begin(c.first, c.last);
+        size_t next = 0;
+        while (read) {
+            reads += (reads.empty() ? "" : "|") + *read;
+            // Each read brings the listed indexes that lie in it (the first read: one).
+            const std::string range = read->substr(8);
+            const int from = std::stoi(range);
+            const size_t comma = range.find(',');
+            const int to = comma == std::string::npos ? from : std::stoi(range.substr(comma + 1));
+            while (next < c.entries.size() && c.entries[next] >= from && c.entries[next] <= to) {
+                listed += reader.Entry(c.entries[next], "1", "\"n\"") ? 1 : 0;
+                ++next;
+            }
+            while (next < c.entries.size() && next > 0 && c.entries[next] == c.entries[next - 1]) {
+                listed += reader.Entry(c.entries[next++], "1", "\"n\"") ? 1 : 0;
+            }
+            read = reader.ReadAnswered();
+        }
+        EXPECT_EQ(reads, c.reads) << c.used << " " << c.first;
+        EXPECT_EQ(listed, c.listed) << c.used << " " << c.first;
     }
 }
 

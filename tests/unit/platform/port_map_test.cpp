@@ -12,34 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FolderCase {
-    const char* xdgConfigHome;
-    const char* home;
-    const char* expected;
-};
-
-void PrintTo(const FolderCase& c, std::ostream* os) {
-    *os << c.expected;
-}
-
-class PortMapFolder : public ::testing::TestWithParam<FolderCase> {};
-
-TEST_P(PortMapFolder, FollowsTheEnvironment) {
-    const FolderCase& c = GetParam();
-    EXPECT_EQ(PortMapFolderFor(c.xdgConfigHome, c.home).string(), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Folders, PortMapFolder,
-    ::testing::Values(FolderCase{"/cfg", "/home/op", "/cfg/shortmsg/ports"},
-                      // Unset, empty or relative XDG_CONFIG_HOME: the one under HOME.
-                      FolderCase{nullptr, "/home/op", "/home/op/.config/shortmsg/ports"},
-                      FolderCase{"", "/home/op", "/home/op/.config/shortmsg/ports"},
-                      FolderCase{"cfg", "/home/op", "/home/op/.config/shortmsg/ports"},
-                      // Neither: under the current folder.
-                      FolderCase{nullptr, nullptr, "shortmsg/ports"},
-                      FolderCase{nullptr, "", "shortmsg/ports"}));
-
 // A port map folder of its own with COM1 -> a file, COM2 -> nowhere, and a plain COM4.
 class PortDeviceTest : public ::testing::Test {
   protected:

@@ -10,33 +10,6 @@
 namespace shortmsg::replay {
 namespace {
 
-// Every event form runs in the golden scenarios; these are the details they do not use.
-TEST(ScenarioParse, CommentsBlanksAndEscapes) {
-    const ParsedScenario s = ParseScenario(
-        "# a comment\n"
-        "\n"
-        "1.5 click OptionsForm.EnableGPS   # a comment after an event\n"
-        "3 type SMinputWindow \"say \\\"hi\\\" # not a comment\"\n"
-        "\t4.5 port 03 present\n"
-        "6.010 gps \"\\\\\\x00\\xfF\"\n");
-    ASSERT_FALSE(s.error) << s.error->line << ": " << s.error->message;
-    ASSERT_EQ(s.events.size(), 4u);
-    const auto& e = s.events;
-    EXPECT_EQ(e[0].line, 3);
-    EXPECT_EQ(e[0].control, "OptionsForm.EnableGPS");
-    EXPECT_EQ(e[1].text, "say \"hi\" # not a comment");
-    EXPECT_TRUE(e[2].present);
-    EXPECT_EQ(e[3].at, 6010);
-    EXPECT_EQ(e[3].text, std::string("\\\0\xFF", 3));
-}
-
-TEST(ScenarioParse, CrLfLineEndsAndAMissingLastLineEndAreAccepted) {
-    const ParsedScenario s = ParseScenario("0.2 modem \"OK\"\r\n0.4 click SendButton");
-    ASSERT_FALSE(s.error);
-    ASSERT_EQ(s.events.size(), 2u);
-    EXPECT_EQ(s.events[1].control, "SendButton");
-}
-
 TEST(ScenarioParse, TimesAreSecondsWithUpToThreeDecimals) {
     constexpr std::optional<long long> kRefused;
     const struct {
