@@ -11,6 +11,8 @@ class Outbox {
     // A new message of `parts` parts; its number.
     int Open(int parts = 1);
     bool Pending(int message) const { return messages_.count(message) != 0; }
+    // How many messages were opened: their numbers run from 1 to this.
+    int Opened() const { return next_ - 1; }
     // One part confirmed; true when that was the last one (the message has ended).
     bool PartConfirmed(int message);
     // The message ends unsent; true the first time (it is to be reported once).
