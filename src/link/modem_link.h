@@ -78,6 +78,8 @@ class ModemLink {
     const CommandQueue& Queue() const { return queue_; }
     const ReceiveBuffer& Received() const { return rx_; }
     const PhoneBookTables& PhoneBook() const { return phoneBook_.Tables(); }
+    // The outgoing messages not yet seen to their end.
+    const Outbox& Messages() const { return outbox_; }
     SerialPort& Port() { return MSComm1; }
 
     // The fields of the last "+CSMS:" and "+CPMS:" replies, in reply order.
