@@ -87,7 +87,17 @@ TEST(ModemSend, EscapeCancelsTheMessage) {
     Modem modem;
     modem.Receive("AT+CMGS=20\r\n");
     EXPECT_EQ(modem.Receive("0011\x1B"), "\r\nOK\r\n");
-    EXPECT_EQ(modem.Receive("AT\r\n"), "\r\nOK\r\n");
+    // With no text entry to end, ESC is nothing: the reset written after it is answered.
+    EXPECT_EQ(modem.Receive("\x1B"
+                            "ATZ\r\n"),
+              "\r\nOK\r\n");
+}
+
+TEST(ModemShortBurst, AMessageAtTheGatewayComesWithTheNextExchange) {
+    Modem modem;
+    modem.QueueShortBurst("GPSquery:1\r\nOK");
+    EXPECT_EQ(modem.Receive("AT+SBDI\r\n"), "\r\n+SBDI: 1,1,1,1,14,0\r\n\r\nOK\r\n");
+    EXPECT_EQ(modem.Receive("AT+SBDRT\r\n"), "\r\n+SBDRT:\r\nGPSquery:1\r\nOK\r\n\r\nOK\r\n");
 }
 
 TEST(ModemMessages, AnAnnouncedMessageIsStoredAndReadBack) {
@@ -204,13 +214,16 @@ TEST(GpsSentences, MinutesNeverReachSixty) {
 
 TEST(SimulatorArguments, TakeThePortsFolderAndTimes) {
     std::string error;
-    const auto parsed = ParseArguments(
-        {"--ports", "/tmp/p", "--seconds", "12.5", "--every", "0", "--first", "1"}, error);
+    const auto parsed = ParseArguments({"--ports", "/tmp/p", "--seconds", "12.5", "--every", "0",
+                                        "--first", "1", "--silence", "5,30.5"},
+                                       error);
     ASSERT_TRUE(parsed.has_value()) << error;
     EXPECT_EQ(parsed->ports, "/tmp/p");
     EXPECT_DOUBLE_EQ(parsed->seconds, 12.5);
     EXPECT_DOUBLE_EQ(parsed->every, 0);
     EXPECT_DOUBLE_EQ(parsed->first, 1);
+    EXPECT_DOUBLE_EQ(parsed->silenceStart, 5);
+    EXPECT_DOUBLE_EQ(parsed->silenceSeconds, 30.5);
 }
 
 TEST(SimulatorArguments, RefuseWhatTheyDoNotKnow) {
@@ -222,6 +235,8 @@ TEST(SimulatorArguments, RefuseWhatTheyDoNotKnow) {
         {"--ports", "/tmp/p", "--seconds", "x"},  // not a number
         {"--ports", "/tmp/p", "--every", "-1"},   // negative
         {"--ports", "/tmp/p", "--baud", "4800"},  // unknown option
+        {"--ports", "/tmp/p", "--silence", "5"},  // no length
+        {"--ports", "/tmp/p", "--silence", "x,5"},
         {"/tmp/p"}};
     for (const auto& args : refused) {
         std::string error;

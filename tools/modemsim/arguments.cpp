@@ -6,11 +6,15 @@ namespace shortmsg::modemsim {
 
 const char* const kUsage =
     "usage: shortmsg-modemsim --ports DIR [--seconds N] [--every S] [--first S]\n"
+    "                         [--silence START,SECONDS]\n"
     "  A simulated phone modem (COM1) and GPS receiver (COM3) on pseudo-terminals,\n"
     "  linked from the port map folder DIR. Logs what the modem receives and answers.\n"
     "  --seconds N  stop after N seconds (default: run until interrupted)\n"
     "  --every S    a new message arrives every S seconds (default 20)\n"
-    "  --first S    the first one S seconds after the terminal's initialisation (default 3)\n";
+    "  --first S    the first one S seconds after the terminal's initialisation (default 3)\n"
+    "  --silence START,SECONDS\n"
+    "               the modem ignores everything and says nothing for SECONDS, from START\n"
+    "               seconds after the start\n";
 
 namespace {
 
@@ -40,6 +44,19 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
         const std::string& value = args[++i];
         if (option == "--ports") {
             parsed.ports = value;
+            continue;
+        }
+        if (option == "--silence") {
+            const size_t comma = value.find(',');
+            const auto start = Seconds(value.substr(0, comma));
+            const auto length =
+                comma == value.npos ? std::nullopt : Seconds(value.substr(comma + 1));
+            if (!start || !length) {
+                error = "--silence takes START,SECONDS, not " + value;
+                return std::nullopt;
+            }
+            parsed.silenceStart = *start;
+            parsed.silenceSeconds = *length;
             continue;
         }
         double* number = option == "--seconds" ? &parsed.seconds

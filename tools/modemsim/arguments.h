@@ -11,6 +11,10 @@ struct Arguments {
     double seconds = 0;  // --seconds N: stop after N seconds; 0: run until stopped
     double every = 20;   // --every S: a new message every S seconds
     double first = 3;    // --first S: the first S seconds after initialisation
+    // --silence START,SECONDS: the modem ignores what it is sent and says nothing from
+    // START seconds after the simulator started, for SECONDS (0: never silent).
+    double silenceStart = 0;
+    double silenceSeconds = 0;
     bool help = false;
 };
 

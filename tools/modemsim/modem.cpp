@@ -92,7 +92,7 @@ std::string Modem::Receive(std::string_view bytes) {
         } else if (c == '\r') {
             if (!line_.empty()) answer += Command(line_);
             line_.clear();
-        } else if (c != '\n') {
+        } else if (c != '\n' && c != kEscape) {  // ESC outside a text entry: nothing to end
             line_ += c;
         }
     }
@@ -130,11 +130,19 @@ std::string Modem::Body(char end) {
 std::string Modem::Announce(DateTime now) {
     const IncomingMessage& message = kIncoming[nextIncoming_];
     nextIncoming_ = (nextIncoming_ + 1) % kIncoming.size();
-    const auto index = store_.Store(BuildDeliverPdu(message.sender, message.text, now));
+    return Announce(now, message.sender, message.text);
+}
+
+std::string Modem::Announce(DateTime now, std::string_view sender, std::string_view text) {
+    const auto index = store_.Store(BuildDeliverPdu(sender, text, now));
     if (!index) return {};
     const std::string line = Framed(Join({"+CMTI: \"SM\",", std::to_string(*index)}));
-    log_.push_back(Join({"-> ", Printable(line), " (message \"", message.text, "\")"}));
+    log_.push_back(Join({"-> ", Printable(line), " (message \"", Printable(text), "\")"}));
     return line;
+}
+
+void Modem::QueueShortBurst(std::string text) {
+    gateway_.push_back(std::move(text));
 }
 
 std::vector<std::string> Modem::TakeLog() {
@@ -221,12 +229,19 @@ std::string Modem::SendMessage(std::string_view length) {
     return "\r\n> ";
 }
 
+// MO status 1 (sent); MT status 1 with the length and the count still queued when a
+// message waited at the gateway.
 std::string Modem::SbdExchange(std::string_view) {
-    return Join({Framed("+SBDI: 1,1,0,0,0,0"), kOk});
+    if (gateway_.empty()) return Join({Framed("+SBDI: 1,1,0,0,0,0"), kOk});
+    mtBuffer_ = std::move(gateway_.front());
+    gateway_.pop_front();
+    return Join({Framed(Join({"+SBDI: 1,1,1,1,", std::to_string(mtBuffer_.size()), ",",
+                              std::to_string(gateway_.size())})),
+                 kOk});
 }
 
 std::string Modem::SbdRead(std::string_view) {
-    return Join({Framed("+SBDRT:"), "\r\n", kOk});
+    return Join({Framed("+SBDRT:"), mtBuffer_, "\r\n", kOk});
 }
 
 }  // namespace shortmsg::modemsim

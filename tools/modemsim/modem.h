@@ -2,6 +2,7 @@
 // The simulated phone modem: takes the bytes the terminal writes, answers each AT command
 // from its command table, keeps a SIM message store and phone book, and announces new
 // messages with "+CMTI:". No echo (as after ATE0); verbose result codes.
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,11 @@ class Modem {
     // A new message arrives: stored, and the "+CMTI:" line to send is returned ("" when
     // the store is full). The messages come from a fixed list, in turn.
     std::string Announce(DateTime now);
+    // The same for a given message: `sender` in international form without "+".
+    std::string Announce(DateTime now, std::string_view sender, std::string_view text);
+    // A short burst message waits at the gateway: the next "AT+SBDI" fetches it (its
+    // "+SBDI:" gives MT status 1 and its length) and "AT+SBDRT" reads it, bytes as they are.
+    void QueueShortBurst(std::string text);
     // Whether the terminal has gone through its initialisation (the phone-book range asked).
     bool Initialised() const { return initialised_; }
     // What happened since the last call, one entry per line: "<- AT+CPMS?", "-> OK".
@@ -50,6 +56,8 @@ class Modem {
     bool initialised_ = false;
     int messageReference_ = 0;
     size_t nextIncoming_ = 0;
+    std::deque<std::string> gateway_;  // short burst messages not yet fetched
+    std::string mtBuffer_;             // the one fetched last
     std::vector<std::string> log_;
 };
 

@@ -28,7 +28,9 @@ Simulator::Simulator(const Arguments& arguments, PtyPort& modemPort, PtyPort& gp
       gpsPort_(gpsPort),
       log_(log),
       everyMs_(static_cast<std::int64_t>(arguments.every * 1000)),
-      firstMs_(static_cast<std::int64_t>(arguments.first * 1000)) {}
+      firstMs_(static_cast<std::int64_t>(arguments.first * 1000)),
+      silenceStartMs_(static_cast<std::int64_t>(arguments.silenceStart * 1000)),
+      silenceEndMs_(silenceStartMs_ + static_cast<std::int64_t>(arguments.silenceSeconds * 1000)) {}
 
 void Simulator::Step(std::int64_t nowMs) {
     ServeModem(nowMs);
@@ -38,8 +40,14 @@ void Simulator::Step(std::int64_t nowMs) {
     log_.flush();
 }
 
+// A silent modem hears nothing and announces nothing (a message due meanwhile comes after).
 void Simulator::ServeModem(std::int64_t nowMs) {
-    modemOut_ += modem_.Receive(modemPort_.Read());
+    const std::string written = modemPort_.Read();
+    if (nowMs >= silenceStartMs_ && nowMs < silenceEndMs_) {
+        if (!written.empty()) log_ << "modem (silent) ignores " << written.size() << " bytes\n";
+        return;
+    }
+    modemOut_ += modem_.Receive(written);
     if (nextAnnounceMs_ < 0 && modem_.Initialised()) nextAnnounceMs_ = nowMs + firstMs_;
     if (nextAnnounceMs_ >= 0 && nowMs >= nextAnnounceMs_) {
         modemOut_ += modem_.Announce(UtcNow());

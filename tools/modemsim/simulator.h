@@ -31,6 +31,8 @@ class Simulator {
     Modem modem_;
     std::int64_t everyMs_;
     std::int64_t firstMs_;
+    std::int64_t silenceStartMs_;
+    std::int64_t silenceEndMs_;
     std::int64_t nextAnnounceMs_ = -1;  // -1: not before the initialisation
     std::string modemOut_;
     std::string gpsOut_;
