@@ -69,20 +69,6 @@ TEST(ModemLines, InitialisedOnceThePhoneBookRangeIsAsked) {
     EXPECT_TRUE(modem.Initialised());
 }
 
-TEST(ModemSend, TakesTheBodyAfterThePromptUpToCtrlZ) {
-    Modem modem;
-    EXPECT_EQ(modem.Receive("AT+CMGS=20\r\n"), "\r\n> ");
-    // The body written in two pieces, with the line end the terminal puts after Ctrl-Z.
-    EXPECT_EQ(modem.Receive("0011000C9144770009103200"), "");
-    EXPECT_EQ(modem.Receive("00AA05E8329BFD06\x1A\r\n"), "\r\n+CMGS: 1\r\n\r\nOK\r\n");
-    const auto log = modem.TakeLog();
-    ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[2], "<- 0011000C914477000910320000AA05E8329BFD06^Z (message \"hello\")");
-    // The next command is a command again; references count up.
-    EXPECT_EQ(modem.Receive("AT+CMGS=20\r\n"), "\r\n> ");
-    EXPECT_EQ(modem.Receive("00\x1A"), "\r\n+CMGS: 2\r\n\r\nOK\r\n");
-}
-
 TEST(ModemSend, EscapeCancelsTheMessage) {
     Modem modem;
     modem.Receive("AT+CMGS=20\r\n");
