@@ -59,6 +59,11 @@ std::set<int> CommandQueue::Messages() const {
     return messages;
 }
 
+bool CommandQueue::Holds(int message) const {
+    return std::any_of(waiting_.begin(), waiting_.end(),
+                       [message](const QueuedLine& l) { return l.message == message; });
+}
+
 void CommandQueue::DropMessage(int message) {
     std::erase_if(waiting_, [message](const QueuedLine& l) { return l.message == message; });
 }

@@ -59,6 +59,8 @@ class CommandQueue {
     }
     // The messages with lines at the head or waiting, in no particular order.
     std::set<int> Messages() const;
+    // Whether a line of `message` still waits.
+    bool Holds(int message) const;
     // Takes every waiting line of `message` out of the queue.
     void DropMessage(int message);
     // Takes the waiting lines out (the head stays): what a restart carries over.

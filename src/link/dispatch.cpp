@@ -149,7 +149,7 @@ void ModemLink::ErrorLine(const std::string& line) {
 
 // The queue moves on. The answer to a read of the phone book may ask for the next part of
 // it; an SBD exchange whose result line was not taken ("SBM Enabled" cleared meanwhile) has
-// ended all the same.
+// ended all the same, its outcome unknown.
 void ModemLink::OkLine(const std::string&) {
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
     ModemResponding = true;
@@ -158,7 +158,7 @@ void ModemLink::OkLine(const std::string&) {
         if (const auto next = phoneBook_.ReadAnswered()) QueueCommand(*next);
     }
     if (const int message = MessageInFlight();
-        message != 0 && RoleOf(head) == LineRole::SbdExchange) {
+        message != 0 && RoleOf(head) == LineRole::SbdExchange && !settings_.sbmEnabled) {
         outbox_.Close(message);
         events_.SendFinished();
     }

@@ -139,6 +139,7 @@ class ModemLink {
     // The message the line at the head of the queue belongs to, while it is pending (0 when
     // none).
     int MessageInFlight() const;
+    void EndUnansweredMessage();
 
     // Reads and decodes the PDU line after the current line; see reception.cpp.
     struct ReadPdu;
@@ -197,8 +198,8 @@ class ModemLink {
     // in parts until their sets are whole.
     std::uint8_t nextReference_ = 1;
     MessageAssembler assembler_;
-    // The MT length of the "+SBDI:" that announced the short burst message to read next
-    // (-1: not known).
+    // The MT length of the last "+SBDI:" that announced a short burst message (-1: none
+    // yet): the length of the text in the modem's buffer.
     long mtLength_ = -1;
     // Ring alerts were asked for since the modem was last initialised; the steady count of
     // the last mailbox check (or of when "SBM Enabled" was last found cleared).

@@ -77,7 +77,9 @@ void ModemLink::ReportSbdOutcome(int moStatus, int message) {
 // of the buffer whether or not "SBM Enabled" is checked, and never dispatched: nothing in it
 // ("OK", "+CMTI:", "+SBDI:", a whole forged reply) counts as a modem reply.
 void ModemLink::SbdrtReply(const std::string&) {
-    const long length = std::exchange(mtLength_, -1);
+    // The modem's buffer keeps the last message it received, so its length stands for every
+    // read of it (a reply doubled, or a read answered late and again after its resend).
+    const long length = mtLength_;
     // The text starts after the line end that is there: the LF of a CR LF pair is skipped.
     const bool pair =
         rx_.LineDelimiter() == '\r' && AwaitAfterLine(1) && rx_.AfterLine()[0] == '\n';

@@ -60,6 +60,7 @@ void ModemLink::PumpCommand() {
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
     if (timeout.Enabled()) timeout.SetEnabled(false);
     if (!MSComm1.PortOpen()) return;
+    if (ReadyForNextCommand) EndUnansweredMessage();
     // A body goes only after its prompt: released without one, its "AT+CMGS=" was answered
     // otherwise (an error) or given up, and the message does not go.
     while (!PromptReceived && queue_.HasNext() && queue_.Next().message != 0 &&
@@ -113,6 +114,18 @@ void ModemLink::GiveUpCommand() {
 void ModemLink::ModemAnswered() {
     ModemResponding = true;
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
+}
+
+// The queue moves on from a message's last line (its body, or its short burst exchange)
+// without the outcome ("+CMGS:", "+CMS ERROR:", "+SBDI:"): it was answered otherwise (an
+// "ERROR", a bare "OK"), and the message did not go.
+void ModemLink::EndUnansweredMessage() {
+    const int message = MessageInFlight();
+    if (message == 0 || queue_.Holds(message)) return;
+    const LineRole role = RoleOf(queue_.Head().text);
+    if (role == LineRole::MessageBody || role == LineRole::SbdExchange) {
+        MessageFailed(message, texts::kNotSentRefused);
+    }
 }
 
 int ModemLink::MessageInFlight() const {

@@ -69,7 +69,6 @@ void ModemLink::PortReturned() {
     std::deque<QueuedLine> carried = queue_.TakeWaiting();
     MSComm1.DiscardInput();
     rx_ = ReceiveBuffer{};
-    mtLength_ = -1;
     WriteResetAndReinitialise();
     AskForRingAlerts();
     queue_.Restore(std::move(carried));
