@@ -62,7 +62,7 @@ void SettingsKeeper::Clear() {
     settings_.sync();
 }
 
-// Texts are kept as the terminal holds them (Latin-1); a check box is set as a click
+// Texts are kept as the terminal holds them (UTF-8); a check box is set as a click
 // would set it, so that its handler runs.
 void SettingsKeeper::Restore(OptionsForm& options, Stage stage) {
     for (const KeptSetting& kept : kKept) {

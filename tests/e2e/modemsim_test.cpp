@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReplyCase{"AT+SBDWT=hello", "\r\nOK\r\n"},
         ReplyCase{"AT+SBDI", "\r\n+SBDI: 1,1,0,0,0,0\r\n\r\nOK\r\n"},
         ReplyCase{"AT+SBDRT", "\r\n+SBDRT:\r\n\r\n\r\nOK\r\n"},
+        ReplyCase{"AT+SBDMTA=1", "\r\nOK\r\n"}, ReplyCase{"AT+SBDMTA=2", "\r\nERROR\r\n"},
+        ReplyCase{"AT+SBDD0", "\r\n0\r\n\r\nOK\r\n"}, ReplyCase{"AT+SBDD3", "\r\nERROR\r\n"},
         ReplyCase{"ATD123", "\r\nERROR\r\n"}, ReplyCase{"at", "\r\nERROR\r\n"}));
 
 TEST(ModemLines, ArriveInPiecesAndInRuns) {
@@ -84,6 +86,15 @@ TEST(ModemShortBurst, AMessageAtTheGatewayComesWithTheNextExchange) {
     modem.QueueShortBurst("GPSquery:1\r\nOK");
     EXPECT_EQ(modem.Receive("AT+SBDI\r\n"), "\r\n+SBDI: 1,1,1,1,14,0\r\n\r\nOK\r\n");
     EXPECT_EQ(modem.Receive("AT+SBDRT\r\n"), "\r\n+SBDRT:\r\nGPSquery:1\r\nOK\r\n\r\nOK\r\n");
+}
+
+// "SBDRING" only once the terminal asked for ring alerts; the message waits either way.
+TEST(ModemShortBurst, RingsWhenAskedTo) {
+    Modem modem;
+    EXPECT_EQ(modem.ShortBurstArrives("one"), "");
+    modem.Receive("AT+SBDMTA=1\r\n");
+    EXPECT_EQ(modem.ShortBurstArrives("two"), "\r\nSBDRING\r\n");
+    EXPECT_EQ(modem.Receive("AT+SBDI\r\n"), "\r\n+SBDI: 1,1,1,1,3,1\r\n\r\nOK\r\n");
 }
 
 TEST(ModemMessages, AnAnnouncedMessageIsStoredAndReadBack) {

@@ -4,7 +4,9 @@
 usage: run_e2e.py SHORTMSG MODEMSIM EXPECTED_DIALOGUE
 
 Starts the simulator with a port map of its own, then the terminal pointed at it through
-XDG_CONFIG_HOME, with "GPS Enable" checked and "Quit" pressed after a few seconds. Checks
+XDG_CONFIG_HOME, with "SBM Enabled" kept from an earlier run, "GPS Enable" checked and
+"Quit" pressed after a few seconds. A short burst message waits at the gateway meanwhile
+and rings. Checks
 that both end by themselves, that no process is left over, and that the modem received
 what the dialogue table says.
 """
@@ -95,11 +97,14 @@ def main():
         ports = os.path.join(config, "shortmsg", "ports")
         runtime = os.path.join(work, "runtime")
         os.makedirs(runtime, mode=0o700)
+        os.makedirs(os.path.join(config, "shortmsg"))
+        with open(os.path.join(config, "shortmsg", "settings.ini"), "w") as settings:
+            settings.write("[options]\nSBM_Enabled=true\n")
         sim_log_path = os.path.join(work, "modemsim.log")
         app_log_path = os.path.join(work, "shortmsg.log")
         with open(sim_log_path, "w") as sim_log, open(app_log_path, "w") as app_log:
             sim = subprocess.Popen(
-                [modemsim, "--ports", ports, "--first", "1", "--every", "3",
+                [modemsim, "--ports", ports, "--first", "1", "--every", "3", "--mail", "6",
                  "--seconds", str(BOUND_SECONDS)],
                 stdin=subprocess.DEVNULL, stdout=sim_log, stderr=subprocess.STDOUT,
                 start_new_session=True)

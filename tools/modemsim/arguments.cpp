@@ -6,7 +6,7 @@ namespace shortmsg::modemsim {
 
 const char* const kUsage =
     "usage: shortmsg-modemsim --ports DIR [--seconds N] [--every S] [--first S]\n"
-    "                         [--silence START,SECONDS]\n"
+    "                         [--silence START,SECONDS] [--mail S]\n"
     "  A simulated phone modem (COM1) and GPS receiver (COM3) on pseudo-terminals,\n"
     "  linked from the port map folder DIR. Logs what the modem receives and answers.\n"
     "  --seconds N  stop after N seconds (default: run until interrupted)\n"
@@ -14,7 +14,9 @@ const char* const kUsage =
     "  --first S    the first one S seconds after the terminal's initialisation (default 3)\n"
     "  --silence START,SECONDS\n"
     "               the modem ignores everything and says nothing for SECONDS, from START\n"
-    "               seconds after the start\n";
+    "               seconds after the start\n"
+    "  --mail S     a short burst message waits at the gateway S seconds after the\n"
+    "               terminal's initialisation (\"SBDRING\" when it asked for ring alerts)\n";
 
 namespace {
 
@@ -62,6 +64,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& args, st
         double* number = option == "--seconds" ? &parsed.seconds
                          : option == "--every" ? &parsed.every
                          : option == "--first" ? &parsed.first
+                         : option == "--mail"  ? &parsed.mail
                                                : nullptr;
         if (number == nullptr) {
             error = "unknown option " + option;

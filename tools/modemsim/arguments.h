@@ -11,6 +11,8 @@ struct Arguments {
     double seconds = 0;  // --seconds N: stop after N seconds; 0: run until stopped
     double every = 20;   // --every S: a new message every S seconds
     double first = 3;    // --first S: the first S seconds after initialisation
+    double mail = -1;    // --mail S: a short burst message at the gateway S seconds after
+                         // initialisation; below 0: none
     // --silence START,SECONDS: the modem ignores what it is sent and says nothing from
     // START seconds after the simulator started, for SECONDS (0: never silent).
     double silenceStart = 0;

@@ -18,7 +18,7 @@ struct CommandRow {
 
 // First match wins: "AT+CPBR=?" comes before the entry reads "AT+CPBR=". The commands are
 // the terminal's own (link/at_commands.h); "AT+CNMI=" takes either setting.
-constexpr std::array<CommandRow, 17> kCommands = {{
+constexpr std::array<CommandRow, 19> kCommands = {{
     {at::kAttention, Match::Exact, &Modem::Ok},
     {at::kReset, Match::Exact, &Modem::Ok},
     {at::kVerboseErrors, Match::Exact, &Modem::Ok},
@@ -36,6 +36,8 @@ constexpr std::array<CommandRow, 17> kCommands = {{
     {at::kSbdWriteText, Match::Prefix, &Modem::Ok},
     {at::kSbdExchange, Match::Exact, &Modem::SbdExchange},
     {at::kSbdReadText, Match::Exact, &Modem::SbdRead},
+    {"AT+SBDMTA=", Match::Prefix, &Modem::SbdRingAlerts},
+    {"AT+SBDD", Match::Prefix, &Modem::SbdClear},
 }};
 
 }  // namespace

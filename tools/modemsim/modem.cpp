@@ -145,6 +145,15 @@ void Modem::QueueShortBurst(std::string text) {
     gateway_.push_back(std::move(text));
 }
 
+std::string Modem::ShortBurstArrives(std::string text) {
+    log_.push_back(Join({"(short burst message at the gateway: \"", Printable(text), "\")"}));
+    QueueShortBurst(std::move(text));
+    if (!ringAlerts_) return {};
+    const std::string ring = Framed("SBDRING");
+    log_.push_back(Join({"-> ", Printable(ring)}));
+    return ring;
+}
+
 std::vector<std::string> Modem::TakeLog() {
     std::vector<std::string> taken;
     taken.swap(log_);
@@ -242,6 +251,21 @@ std::string Modem::SbdExchange(std::string_view) {
 
 std::string Modem::SbdRead(std::string_view) {
     return Join({Framed("+SBDRT:"), mtBuffer_, "\r\n", kOk});
+}
+
+// "AT+SBDMTA=0" or "=1": ring alerts off or on.
+std::string Modem::SbdRingAlerts(std::string_view setting) {
+    if (setting != "0" && setting != "1") return std::string(kError);
+    ringAlerts_ = setting == "1";
+    return std::string(kOk);
+}
+
+// "AT+SBDD0" clears the outgoing buffer (there is none to keep here), "1" the incoming one,
+// "2" both; the modem answers "0" (cleared), then OK.
+std::string Modem::SbdClear(std::string_view buffers) {
+    if (buffers != "0" && buffers != "1" && buffers != "2") return std::string(kError);
+    if (buffers != "0") mtBuffer_.clear();
+    return Join({Framed("0"), kOk});
 }
 
 }  // namespace shortmsg::modemsim

@@ -24,6 +24,9 @@ class Modem {
     // A short burst message waits at the gateway: the next "AT+SBDI" fetches it (its
     // "+SBDI:" gives MT status 1 and its length) and "AT+SBDRT" reads it, bytes as they are.
     void QueueShortBurst(std::string text);
+    // The same, and the "SBDRING" line to send when the terminal asked for ring alerts
+    // ("" when it did not).
+    std::string ShortBurstArrives(std::string text);
     // Whether the terminal has gone through its initialisation (the phone-book range asked).
     bool Initialised() const { return initialised_; }
     // What happened since the last call, one entry per line: "<- AT+CPMS?", "-> OK".
@@ -42,6 +45,8 @@ class Modem {
     std::string SendMessage(std::string_view length);
     std::string SbdExchange(std::string_view);
     std::string SbdRead(std::string_view);
+    std::string SbdRingAlerts(std::string_view setting);
+    std::string SbdClear(std::string_view buffers);
 
     const MessageStore& Store() const { return store_; }
 
@@ -54,6 +59,7 @@ class Modem {
     std::string body_;
     bool awaitingBody_ = false;
     bool initialised_ = false;
+    bool ringAlerts_ = false;  // "AT+SBDMTA=1" received
     int messageReference_ = 0;
     size_t nextIncoming_ = 0;
     std::deque<std::string> gateway_;  // short burst messages not yet fetched

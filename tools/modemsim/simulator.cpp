@@ -14,6 +14,8 @@ constexpr std::int64_t kGpsCharsPerSecond = 480;
 constexpr std::int64_t kGpsSetMs = 1000;
 // A receiver's output nobody reads is lost rather than piled up.
 constexpr int kGpsBacklogLimit = 2048;
+// The short burst message --mail puts at the gateway.
+constexpr std::string_view kGatewayMail = "Mail from the gateway";
 
 // The network's and the satellites' time: UTC, whatever the machine's zone.
 DateTime UtcNow() {
@@ -30,7 +32,8 @@ Simulator::Simulator(const Arguments& arguments, PtyPort& modemPort, PtyPort& gp
       everyMs_(static_cast<std::int64_t>(arguments.every * 1000)),
       firstMs_(static_cast<std::int64_t>(arguments.first * 1000)),
       silenceStartMs_(static_cast<std::int64_t>(arguments.silenceStart * 1000)),
-      silenceEndMs_(silenceStartMs_ + static_cast<std::int64_t>(arguments.silenceSeconds * 1000)) {}
+      silenceEndMs_(silenceStartMs_ + static_cast<std::int64_t>(arguments.silenceSeconds * 1000)),
+      mailMs_(arguments.mail < 0 ? -1 : static_cast<std::int64_t>(arguments.mail * 1000)) {}
 
 void Simulator::Step(std::int64_t nowMs) {
     ServeModem(nowMs);
@@ -48,7 +51,14 @@ void Simulator::ServeModem(std::int64_t nowMs) {
         return;
     }
     modemOut_ += modem_.Receive(written);
-    if (nextAnnounceMs_ < 0 && modem_.Initialised()) nextAnnounceMs_ = nowMs + firstMs_;
+    if (initialisedMs_ < 0 && modem_.Initialised()) {
+        initialisedMs_ = nowMs;
+        nextAnnounceMs_ = nowMs + firstMs_;
+    }
+    if (mailMs_ >= 0 && initialisedMs_ >= 0 && nowMs >= initialisedMs_ + mailMs_) {
+        modemOut_ += modem_.ShortBurstArrives(std::string(kGatewayMail));
+        mailMs_ = -1;
+    }
     if (nextAnnounceMs_ >= 0 && nowMs >= nextAnnounceMs_) {
         modemOut_ += modem_.Announce(UtcNow());
         // With no repeat wanted the next one never comes.
