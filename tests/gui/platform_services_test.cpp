@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
-#include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,18 +11,19 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
-#include <memory>
 #include <thread>
+#include <utility>
 
+#include "platform/date_time.h"
 #include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_program_end.h"
 #include "platform/qt/qt_serial_port.h"
 #include "platform/qt/qt_timer_service.h"
 #include "platform/serial_port_list.h"
-#include "ui/controls.h"
 
 namespace shortmsg::testing {
 namespace {
@@ -37,31 +37,25 @@ void Pump(int ms) {
     while (elapsed.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-// A pseudo-terminal named COM7 in a port map folder of its own, COM7 opened on it at the
-// modem's settings; the test holds the far end. `changes` counts the port's change reports.
-fs::path NewFolder() {
-    std::string name = (fs::temp_directory_path() / "shortmsg-qtport-XXXXXX").string();
-    return ::mkdtemp(name.data()) != nullptr ? fs::path(name) : fs::path();
-}
-
+// A pseudo-terminal linked as COM7 in a port map folder of its own, and COM7 opened on it
+// at the modem's settings; the test holds the far end. `changes_` counts change reports.
 class PtyPortTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_FALSE(folder_.empty());
         char device[128] = {};
         ASSERT_EQ(::openpty(&master_, &slave_, device, nullptr, nullptr), 0);
         ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-        fs::create_symlink(device, folder_ / "COM7");
         device_ = device;
+        fs::create_symlink(device_, folder_ / "COM7");
         port_.OnChange([this] { ++changes_; });
         port_.SetCommPort("7");
         port_.SetSettings("19200,N,8,1");
         ASSERT_TRUE(port_.Open());
     }
     void TearDown() override {
-        if (master_ >= 0) ::close(master_);
-        if (slave_ >= 0) ::close(slave_);
-        fs::remove_all(folder_);
+        for (int fd : {master_, slave_}) {
+            if (fd >= 0) ::close(fd);
+        }
     }
     std::string FarEndReads() {
         Pump(50);
@@ -74,7 +68,8 @@ class PtyPortTest : public ::testing::Test {
         ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
-    fs::path folder_ = NewFolder();
+    QTemporaryDir dir_;
+    fs::path folder_ = dir_.path().toStdString();
     std::string device_;
     int master_ = -1;
     int slave_ = -1;
@@ -82,8 +77,10 @@ class PtyPortTest : public ::testing::Test {
     int changes_ = 0;
 };
 
-TEST_F(PtyPortTest, ThePortNumberOpensTheLinkedDeviceAtItsSettings) {
-    EXPECT_EQ(port_.Device(), fs::canonical(device_).string());
+// The port number opens the device its link leads to, at the port's settings; bytes go out
+// exactly and come in whole; discarding drops what waits, waiting for nothing ends after
+// its time, and a closed port writes and reads nothing.
+TEST_F(PtyPortTest, OpensTheLinkedDeviceAtItsSettingsAndCarriesBytesExactly) {
     EXPECT_EQ(changes_, 1);
     termios line{};
     ASSERT_EQ(::tcgetattr(slave_, &line), 0);
@@ -91,160 +88,107 @@ TEST_F(PtyPortTest, ThePortNumberOpensTheLinkedDeviceAtItsSettings) {
     // The stable name of a device is the entry of the folder that leads to it.
     EXPECT_EQ(StableSerialName(device_, folder_), (folder_ / "COM7").string());
     EXPECT_EQ(StableSerialName("/dev/null", folder_), "");
-}
 
-TEST_F(PtyPortTest, BytesGoOutExactlyAndComeInWholeOrAreDropped) {
     const std::string body = std::string("0011000C914477\x1A\r\n", 18);
     port_.Output("AT\r\n");
     port_.Output(body);
     EXPECT_EQ(FarEndReads(), "AT\r\n" + body);
-
     FarEndWrites("\r\nOK\r\n\xE9");
     EXPECT_TRUE(port_.WaitForInput(1000));
     Pump(20);
     EXPECT_EQ(port_.InBufferCount(), 7);
     EXPECT_EQ(port_.Input(), "\r\nOK\r\n\xE9");
     EXPECT_EQ(port_.InBufferCount(), 0);
-    // Discarding drops what waits.
     FarEndWrites("stale input");
     Pump(50);
     port_.DiscardInput();
     EXPECT_EQ(port_.InBufferCount(), 0);
-    // Waiting for nothing ends after the time.
     QElapsedTimer elapsed;
     elapsed.start();
     EXPECT_FALSE(port_.WaitForInput(150));
     EXPECT_GE(elapsed.elapsed(), 140);
-    EXPECT_LT(elapsed.elapsed(), 1000);
-    // A closed port writes nothing and reads nothing.
     port_.Close();
     EXPECT_EQ(changes_, 2);
     port_.Output("AT\r\n");
     EXPECT_EQ(FarEndReads(), "");
     FarEndWrites("OK");
     EXPECT_EQ(port_.Input(), "");
-    EXPECT_FALSE(port_.WaitForInput(10));
 }
 
+// A device that goes away closes the port once, not with a storm of errors on every pass
+// of the event loop.
 TEST_F(PtyPortTest, ADeviceThatGoesAwayClosesThePortOnce) {
-    ::close(slave_);
-    slave_ = -1;
-    ::close(master_);
-    master_ = -1;
+    for (int* fd : {&slave_, &master_}) ::close(std::exchange(*fd, -1));
     int errors = 0;
     QObject::connect(&port_.QtPort(), &QSerialPort::errorOccurred,
-                     [&](QSerialPort::SerialPortError e) {
-                         if (e != QSerialPort::NoError) ++errors;
-                     });
+                     [&](QSerialPort::SerialPortError e) { errors += e != QSerialPort::NoError; });
     Pump(200);
     EXPECT_FALSE(port_.PortOpen());
     EXPECT_EQ(changes_, 2);
-    // Once, not a storm of errors on every pass of the event loop.
     EXPECT_LE(errors, 2);
     EXPECT_EQ(port_.InBufferCount(), 0);
     port_.Output("AT\r\n");  // dropped
 }
 
-// A port that does not open says why, once: the device it tried and the system's reason.
-struct OpenCase {
-    std::string port;
-    const char* settings;
-    std::string failure;  // the reason ("Tried <device>: " and the system's); "" when it opens
-};
-
-void PrintTo(const OpenCase& c, std::ostream* os) {
-    *os << "'" << c.port << "' " << c.settings;
-}
-
-class PortOpening : public PtyPortTest, public ::testing::WithParamInterface<OpenCase> {};
-
-TEST_P(PortOpening, OpensOnlyAnExistingPortWithGoodSettings) {
+// A port opens only on a device that is there, at settings it understands; one that does
+// not open says why, once: what names no port, the settings, or the device tried and the
+// system's reason after it.
+TEST_F(PtyPortTest, OpensOnlyAnExistingPortWithGoodSettingsAndSaysWhyNot) {
     port_.Close();  // a device is opened by one port at a time
-    QtSerialPort port(folder_);
-    const OpenCase& c = GetParam();
-    port.SetCommPort(c.port == "<pty>" ? device_ : c.port);
-    port.SetSettings(c.settings);
-    EXPECT_EQ(port.Open(), c.failure.empty());
-    EXPECT_EQ(port.PortOpen(), c.failure.empty());
-    const std::string failure = port.TakeOpenFailure();
-    // The system's reason follows the device tried.
-    const bool tried = c.failure.starts_with("Tried");
-    EXPECT_EQ(tried ? failure.substr(0, c.failure.size()) : failure, c.failure);
-    if (tried) {
-        EXPECT_GT(failure.size(), c.failure.size() + 2) << failure;
+    const struct {
+        std::string port;
+        const char* settings;
+        std::string failure;  // "" when it opens; "Tried <device>: " + the system's reason
+    } cases[] = {{"7", "4800,N,8,1", ""},
+                 {"7", "9600,N,8,2", ""},
+                 {device_, "4800,N,8,1", ""},  // a device path as it stands
+                 {"7", "19200", "Line settings \"19200\" not understood."},
+                 {"0", "19200,N,8,1", "\"0\" names no serial port."},
+                 {"8", "19200,N,8,1", "Tried /dev/ttyS7: "},  // no COM8 link, no /dev/ttyS7
+                 {"/dev/shortmsg-none", "19200,N,8,1", "Tried /dev/shortmsg-none: "}};
+    for (const auto& c : cases) {
+        QtSerialPort port(folder_);
+        port.SetCommPort(c.port);
+        port.SetSettings(c.settings);
+        EXPECT_EQ(port.Open(), c.failure.empty()) << c.port << " " << c.settings;
+        EXPECT_EQ(port.PortOpen(), c.failure.empty()) << c.port;
+        const std::string failure = port.TakeOpenFailure();
+        const bool tried = c.failure.starts_with("Tried");  // the system's reason follows
+        EXPECT_EQ(tried ? failure.substr(0, c.failure.size()) : failure, c.failure);
+        if (tried) {
+            EXPECT_GT(failure.size(), c.failure.size() + 2) << failure;
+        }
+        EXPECT_EQ(port.TakeOpenFailure(), "") << c.port;
     }
-    EXPECT_EQ(port.TakeOpenFailure(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ports, PortOpening,
-    ::testing::Values(OpenCase{"7", "19200,N,8,1", ""}, OpenCase{"7", "4800,N,8,1", ""},
-                      OpenCase{"7", "9600,N,8,2", ""},
-                      OpenCase{"<pty>", "4800,N,8,1", ""},  // a device path as it stands
-                      OpenCase{"7", "19200", "Line settings \"19200\" not understood."},
-                      OpenCase{"7", "fast,N,8,1", "Line settings \"fast,N,8,1\" not understood."},
-                      // No COM8 link, and no /dev/ttyS7.
-                      OpenCase{"8", "19200,N,8,1", "Tried /dev/ttyS7: "},
-                      OpenCase{"0", "19200,N,8,1", "\"0\" names no serial port."},
-                      OpenCase{"", "19200,N,8,1", "\"\" names no serial port."},
-                      OpenCase{"/dev/shortmsg-none", "19200,N,8,1", "Tried /dev/shortmsg-none: "}));
-
-// ---- Timers ----
-
-class TimerForm : public Form {
-  public:
-    explicit TimerForm(TimerService& timers, int interval)
-        : Form("TimerForm", ""), tick(*this, "tick", timers, interval, false) {
-        tick.OnTimer = [this] { ++fired; };
-    }
-    Timer tick;
-    int fired = 0;
-};
-
-// One of 0 ms never fires.
-TEST(QtTimers, ATimerTicksAtItsInterval) {
+// A timer ticks at its interval until it is stopped, one of 0 ms never; a tick may stop its
+// own timer; starting a running timer again starts its count afresh.
+TEST(QtTimers, TickAtTheirIntervalUntilStopped) {
     QtTimerService timers;
-    TimerForm form(timers, 50);
-    TimerForm never(timers, 0);
-    form.tick.SetEnabled(true);
-    never.tick.SetEnabled(true);
-    Pump(330);
-    EXPECT_EQ(never.fired, 0);
-    // Six periods; a busy machine may lose one or two, never gain any.
-    EXPECT_GE(form.fired, 3);
-    EXPECT_LE(form.fired, 6);
-    form.tick.SetEnabled(false);
-    const int stopped = form.fired;
-    Pump(150);
-    EXPECT_EQ(form.fired, stopped);
-}
-
-TEST(QtTimers, RestartingStartsTheCountAgain) {
-    QtTimerService timers;
-    TimerForm form(timers, 400);
-    form.tick.SetEnabled(true);
+    int every50 = 0, never = 0, once = 0, restarted = 0;
+    timers.Start(&every50, 50, [&] { ++every50; });
+    timers.Start(&never, 0, [&] { ++never; });
+    timers.Start(&once, 20, [&] {
+        ++once;
+        timers.Stop(&once);
+    });
     for (int i = 0; i < 6; ++i) {
-        Pump(50);
-        form.tick.SetInterval(400);  // writing the interval of a running timer restarts it
+        timers.Start(&restarted, 400, [&] { ++restarted; });
+        Pump(55);
     }
-    EXPECT_EQ(form.fired, 0);  // 300 ms in all, but never 400 since the last restart
+    EXPECT_EQ(never, 0);
+    EXPECT_EQ(once, 1);
+    EXPECT_EQ(restarted, 0);  // 330 ms in all, but never 400 since the last start
+    // Six periods; a busy machine may lose one or two, never gain any.
+    EXPECT_GE(every50, 3);
+    EXPECT_LE(every50, 6);
+    timers.Stop(&every50);
+    const int stopped = every50;
     Pump(600);
-    EXPECT_GE(form.fired, 1);
+    EXPECT_EQ(every50, stopped);
+    EXPECT_GE(restarted, 1);
 }
-
-TEST(QtTimers, ATimerMayStopItselfInItsTick) {
-    QtTimerService timers;
-    TimerForm form(timers, 20);
-    form.tick.OnTimer = [&form] {
-        ++form.fired;
-        form.tick.SetEnabled(false);
-    };
-    form.tick.SetEnabled(true);
-    Pump(150);
-    EXPECT_EQ(form.fired, 1);
-}
-
-// ---- Clock ----
 
 TEST(QtClockTest, NowIsTheLocalTimeAndTheMillisecondCountMovesOn) {
     QtClock clock;
@@ -260,61 +204,51 @@ TEST(QtClockTest, NowIsTheLocalTimeAndTheMillisecondCountMovesOn) {
     EXPECT_LT(after - before, 1000);
 }
 
-// ---- Message box and program end ----
-
-// The box adds the reason a port did not open under the terminal's own text.
-TEST(QtMessageBoxTest, IsModalWithOkAndNoTitleOfItsOwn) {
+// The box is modal, with OK and no title of its own; the reason a port did not open comes
+// under the terminal's own text.
+TEST(QtMessageBoxTest, IsModalWithOkAndAddsTheReason) {
     QtMessageBox box([] { return std::string("Tried /dev/ttyS9: Permission denied"); });
-    QString text;
-    QString title;
-    QMessageBox::StandardButtons buttons;
-    bool modal = false;
+    QStringList seen;
     QTimer::singleShot(50, [&] {
         auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(shown, nullptr);
-        text = shown->text();
-        title = shown->windowTitle();
-        buttons = shown->standardButtons();
-        modal = shown->isModal();
+        seen << shown->text() << shown->windowTitle();
+        EXPECT_EQ(shown->standardButtons(), QMessageBox::Ok);
         shown->button(QMessageBox::Ok)->click();
     });
     // Should the box not be found, it is closed anyway, so that the test cannot hang.
-    QTimer::singleShot(3000, [] {
+    QObject guard;
+    QTimer::singleShot(3000, &guard, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
     box.Show("COM\xC3\xA9 not available. Change the CommPort property to another port.");
-    EXPECT_EQ(text, QString::fromUtf8("COMé not available. Change the CommPort property to another "
-                                      "port.\n\nTried /dev/ttyS9: Permission denied"));
-    EXPECT_TRUE(title.isEmpty());
-    EXPECT_EQ(buttons, QMessageBox::Ok);
-    EXPECT_TRUE(modal);
+    EXPECT_EQ(seen, QStringList({QString::fromUtf8("COMé not available. Change the CommPort "
+                                                   "property to another port.\n\nTried "
+                                                   "/dev/ttyS9: Permission denied"),
+                                 QString()}));
 }
 
+// The end stops the event loop at once, hides the windows, and no timer runs after it.
 TEST(QtProgramEndTest, EndsTheEventLoopAndNothingRunsAfter) {
     QtTimerService timers;
     QtProgramEnd end(timers);
-    TimerForm form(timers, 30);
     QWidget window;
     window.show();
-    form.tick.OnTimer = [&] {
-        ++form.fired;
+    int fired = 0;
+    const auto tick = [&] {
+        ++fired;
         end.End();
     };
-    form.tick.SetEnabled(true);
-    bool late = false;
-    QTimer::singleShot(2000, [&] { late = true; });
+    timers.Start(&fired, 30, tick);
     QElapsedTimer elapsed;
     elapsed.start();
     QApplication::exec();
     EXPECT_LT(elapsed.elapsed(), 1500);
     EXPECT_TRUE(end.Ended());
-    EXPECT_EQ(form.fired, 1);
     EXPECT_FALSE(window.isVisible());
-    form.tick.SetEnabled(false);  // nothing starts again either
-    form.tick.SetEnabled(true);
+    timers.Start(&fired, 30, tick);  // nothing starts again either
     Pump(100);
-    EXPECT_EQ(form.fired, 1);
-    EXPECT_FALSE(late);
+    EXPECT_EQ(fired, 1);
 }
 
 }  // namespace
