@@ -46,13 +46,6 @@ struct GuiRig {
         clock.RunUntil(clock.NowMs() + ms);
         QApplication::processEvents();
     }
-    // The modem answers the eight start-up commands.
-    void AnswerStartUp() {
-        for (int i = 0; i < 8; ++i) {
-            modem.Arrive("\r\nOK\r\n");
-            Run(200);
-        }
-    }
 
     QTemporaryDir own;
     QString folder;

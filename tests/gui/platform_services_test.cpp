@@ -6,7 +6,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -51,8 +50,9 @@ class PtyPortTest : public ::testing::Test {
         port_.SetSettings("19200,N,8,1");
         ASSERT_TRUE(port_.Open());
     }
+    // Either end may be closed already (-1).
     void TearDown() override {
-        for (int fd : {master_, slave_}) ::close(fd);  // -1 when closed already
+        for (int fd : {master_, slave_}) ::close(fd);
     }
     std::string FarEndReads() {
         Pump(50);
@@ -60,9 +60,6 @@ class PtyPortTest : public ::testing::Test {
         char chunk[256];
         for (ssize_t n; (n = ::read(master_, chunk, sizeof chunk)) > 0;) bytes.append(chunk, n);
         return bytes;
-    }
-    void FarEndWrites(std::string_view bytes) {
-        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
 
     QTemporaryDir dir_;
@@ -89,13 +86,13 @@ TEST_F(PtyPortTest, CarriesBytesExactlyUntilItsDeviceGoesAway) {
     const std::string bytes = std::string("AT\r\n0011000C914477\x1A\r\n", 22);  // and a NUL
     port_.Output(bytes);
     EXPECT_EQ(FarEndReads(), bytes);
-    FarEndWrites("\r\nOK\r\n\xE9");
+    ASSERT_EQ(::write(master_, "\r\nOK\r\n\xE9", 7), 7);
     EXPECT_TRUE(port_.WaitForInput(1000));
     Pump(20);
     EXPECT_EQ(port_.InBufferCount(), 7);
     EXPECT_EQ(port_.Input(), "\r\nOK\r\n\xE9");
     EXPECT_EQ(port_.InBufferCount(), 0);
-    FarEndWrites("stale input");
+    ASSERT_EQ(::write(master_, "stale input", 11), 11);
     Pump(50);
     port_.DiscardInput();
     EXPECT_EQ(port_.InBufferCount(), 0);
@@ -130,8 +127,7 @@ TEST_F(PtyPortTest, OpensOnlyAnExistingPortWithGoodSettingsAndSaysWhyNot) {
         std::string port;
         const char* settings;
         std::string failure;  // "" when it opens; "Tried <device>: " + the system's reason
-    } cases[] = {{"7", "4800,N,8,1", ""},
-                 {"7", "9600,N,8,2", ""},
+    } cases[] = {{"7", "9600,N,8,2", ""},
                  {device_, "4800,N,8,1", ""},  // a device path as it stands
                  {"7", "19200", "Line settings \"19200\" not understood."},
                  {"0", "19200,N,8,1", "\"0\" names no serial port."},
@@ -146,9 +142,7 @@ TEST_F(PtyPortTest, OpensOnlyAnExistingPortWithGoodSettingsAndSaysWhyNot) {
         const std::string failure = port.TakeOpenFailure();
         const bool tried = c.failure.starts_with("Tried");  // the system's reason follows
         EXPECT_EQ(tried ? failure.substr(0, c.failure.size()) : failure, c.failure);
-        if (tried) {
-            EXPECT_GT(failure.size(), c.failure.size() + 2) << failure;
-        }
+        EXPECT_TRUE(!tried || failure.size() > c.failure.size() + 2) << failure;
         EXPECT_EQ(port.TakeOpenFailure(), "") << c.port;
     }
 }
@@ -161,6 +155,8 @@ TEST(QtTimersAndEnd, TimersTickAtTheirIntervalUntilStoppedOrTheEnd) {
     QtProgramEnd end(timers);
     QWidget window;
     window.show();
+    QtClock clock;  // its millisecond count measures the waits
+    auto start = clock.MonotonicMs();
     int every50 = 0, never = 0, once = 0, restarted = 0, ender = 0;
     timers.Start(&every50, 50, [&] { ++every50; });
     timers.Start(&never, 0, [&] { ++never; });
@@ -175,9 +171,10 @@ TEST(QtTimersAndEnd, TimersTickAtTheirIntervalUntilStoppedOrTheEnd) {
     EXPECT_EQ(never, 0);
     EXPECT_EQ(once, 1);
     EXPECT_EQ(restarted, 0);  // 330 ms in all, but never 400 since the last start
-    // Six periods; a busy machine may lose one or two, never gain any.
-    EXPECT_GE(every50, 3);
-    EXPECT_LE(every50, 6);
+    // A tick each 50 ms gone by, give or take the 5% of a coarse timer; a busy machine may
+    // lose one or two, never gain any.
+    const auto pumped = clock.MonotonicMs() - start;
+    EXPECT_TRUE(every50 >= 3 && every50 <= pumped / 47) << every50 << " in " << pumped << " ms";
     timers.Stop(&every50);
     const int stopped = every50;
     const auto endIt = [&] {
@@ -185,8 +182,7 @@ TEST(QtTimersAndEnd, TimersTickAtTheirIntervalUntilStoppedOrTheEnd) {
         end.End();
     };
     timers.Start(&ender, 600, endIt);
-    QtClock clock;  // its millisecond count measures the wait for the end
-    const auto start = clock.MonotonicMs();
+    start = clock.MonotonicMs();
     QApplication::exec();
     EXPECT_GE(clock.MonotonicMs() - start, 550);
     EXPECT_LT(clock.MonotonicMs() - start, 1500);
@@ -218,13 +214,12 @@ TEST(QtMessageBoxTest, IsModalWithOkAndAddsTheReason) {
         ASSERT_NE(shown, nullptr);
         seen << shown->text() << shown->windowTitle();
         EXPECT_EQ(shown->standardButtons(), QMessageBox::Ok);
-        shown->button(QMessageBox::Ok)->click();
+        shown->done(QMessageBox::Ok);
     });  // a box not found stays up until CTest's time-out ends the test
-    box.Show("COM\xC3\xA9 not available. Change the CommPort property to another port.");
-    EXPECT_EQ(seen, QStringList({QString::fromUtf8("COMé not available. Change the CommPort "
-                                                   "property to another port.\n\nTried "
-                                                   "/dev/ttyS9: Permission denied"),
-                                 QString()}));
+    box.Show("COM\xC3\xA9 not available.");
+    const QString text =
+        QString::fromUtf8("COMé not available.\n\nTried /dev/ttyS9: Permission denied");
+    EXPECT_EQ(seen, QStringList({text, QString()}));  // the text, and no title
 }
 
 }  // namespace

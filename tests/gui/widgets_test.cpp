@@ -1,6 +1,8 @@
-// The windows on the whole terminal: what the models' changes show, what the operator's
-// keyboard, mouse and screen reader reach, and that a change the program makes never comes
-// back to the model as the operator's input.
+// The whole terminal through its windows: what the operator's keyboard, mouse and screen
+// reader reach, that a change the program makes never comes back to the model as the
+// operator's input, and the program's own parts: the settings kept from one run to the
+// next and the modem log. (The command line is tried on the program itself:
+// tests/gui/CMakeLists.txt.)
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -10,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <tuple>
@@ -20,56 +24,12 @@
 namespace shortmsg::testing {
 namespace {
 
-// The window shown and active, as the operator has it in front of them.
-void Activate(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-}
-
-void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-}
-
-// A screen reader names the key controls, and the lamps say their state in words. A model
-// colour has red in its low byte, and a box's text is drawn in a colour that reads on it.
-TEST(Looks, KeyControlsAreNamedLampsSayTheirStateAndColoursRead) {
-    GuiRig rig;
-    for (const auto& [control, name] : {std::pair{"SendToAddress", "Send to"},
-                                        {"SMinputWindow", "Message text"},
-                                        {"MTDisplayWindow", "Received message"},
-                                        {"MO_Supported", "MO Ready"}}) {
-        EXPECT_EQ(rig.Widget<QWidget>(control)->accessibleName(), name);
-    }
-    auto* lamp = rig.Widget<qtui::LampWidget>("MO_Supported");
-    EXPECT_EQ(lamp->accessibleDescription(), "MO Ready: no");
-    rig.Sms().MO_Supported.SetFillColor(kGreen);
-    EXPECT_EQ(lamp->accessibleDescription(), "MO Ready: yes");
-    EXPECT_EQ(lamp->toolTip(), "MO Ready: yes");
-    rig.Sms().MT_Supported.SetFillColor(kRed);
-    EXPECT_EQ(rig.Widget<qtui::LampWidget>("MT_Supported")->Fill(), QColor(255, 0, 0));
-    rig.Sms().MTDisplayWindow.SetBackColor(0x123456);
-    const QPalette palette = rig.Widget<QWidget>("MTDisplayWindow")->palette();
-    EXPECT_EQ(palette.color(QPalette::Base), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(palette.color(QPalette::Text), QColor(Qt::white));
-}
-
-// Any character reaches the model as UTF-8; the box counts characters and stops at its
-// maximum length.
-TEST(Typing, AnyCharacterReachesTheModelAsUtf8UpToTheMaximumLength) {
-    GuiRig rig;
-    rig.Sms().SMinputWindow.SetMaxLength(3);
-    auto* input = rig.Widget<QPlainTextEdit>("SMinputWindow");
-    // Characters the test keyboard has no key for (QTest::keyClicks knows ASCII only).
-    QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown, QString::fromUtf8("é€Я👋"), {});
-    EXPECT_EQ(rig.Sms().SMinputWindow.Text(), "\xC3\xA9\xE2\x82\xAC\xD0\xAF");
-    EXPECT_EQ(input->toPlainText(), QString::fromUtf8("é€Я"));
-    EXPECT_EQ(rig.Widget<QLineEdit>("TxMessageByteCount")->text(), "3");
-}
+namespace fs = std::filesystem;
 
 // Typing into the port box alone changes no port, a click into it does; a system port
 // picked from the list goes into the box (its stable name where it has one) as typed and
-// clicked. "Back to Main" opens what the box holds.
+// clicked. "Back to Main" opens what the box holds, and so does closing the options
+// window; closing the main window ends the program.
 TEST(Ports, AClickOrAPickFromTheSystemListPutsThePortBoxToUse) {
     GuiRig rig;
     rig.portList = {{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "/dev/serial/by-id/usb-FTDI-p0"},
@@ -81,8 +41,7 @@ TEST(Ports, AClickOrAPickFromTheSystemListPutsThePortBoxToUse) {
     QTest::keyClicks(port, "4");
     EXPECT_FALSE(rig.Options().SerialPortNumberChanged);
     QTest::mouseClick(port, Qt::LeftButton);
-    EXPECT_TRUE(rig.Options().SerialPortNumberChanged);
-    rig.Options().BackToMainButton.Press();
+    rig.OptionsWindow().close();
     EXPECT_EQ(rig.modem.CommPort(), "4");
 
     rig.Sms().SerialPortSettings.Press();
@@ -95,11 +54,12 @@ TEST(Ports, AClickOrAPickFromTheSystemListPutsThePortBoxToUse) {
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(rig.Options().RadioSerialPortNumber.Text(), "/dev/serial/by-id/usb-FTDI-p0");
-    EXPECT_TRUE(rig.Options().SerialPortNumberChanged);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(rig.Options().RadioSerialPortNumber.Text(), "/dev/ttyS0");
     rig.Options().BackToMainButton.Press();
     EXPECT_EQ(rig.modem.CommPort(), "/dev/ttyS0");
+    rig.MainWindow().close();
+    EXPECT_TRUE(rig.end.ended);
 }
 
 // A check box answers a click, Space and a screen reader's toggle action alike, once for
@@ -128,8 +88,8 @@ TEST(CheckBoxes, GpsEnableAnswersEveryWayOfTogglingItOnceEachTime) {
 }
 
 // A change the program makes raises the model's own event once and never comes back as the
-// operator's: no typing, no pick, no second toggle. Adding the first item to a list moves
-// the widget's current item, which is no pick either.
+// operator's typing or pick; adding the first item to a list moves the widget's current
+// item, and the model's text is put back over it.
 TEST(NoEcho, AProgramChangeRaisesOnlyTheModelsOwnEvent) {
     GuiRig rig;
     SMS& sms = rig.Sms();
@@ -137,53 +97,34 @@ TEST(NoEcho, AProgramChangeRaisesOnlyTheModelsOwnEvent) {
     sms.SMinputWindow.OnChange = [&] { ++events["area change"]; };
     sms.PhoneBook.OnChange = [&] { ++events["combo change"]; };
     sms.PhoneBook.OnClick = [&] { ++events["combo click"]; };
-    rig.Options().EnableGPS.OnClick = [&] { ++events["check click"]; };
-    sms.SMinputWindow.SetMaxLength(10);
-    sms.SMinputWindow.SetText("0123456789xyz");
+    sms.SMinputWindow.SetText("two\r\nlines");
     for (const char* name : {"one", "two", "three"}) sms.PhoneBook.AddItem(name);
     sms.PhoneBook.RemoveItem(0);
-    rig.Options().EnableGPS.SetChecked(true);
     QApplication::processEvents();
-    const std::map<std::string, int> once = {{"area change", 1}, {"check click", 1}};
-    EXPECT_EQ(events, once);
-    EXPECT_EQ(rig.Widget<QPlainTextEdit>("SMinputWindow")->toPlainText(), "0123456789");
-    auto* phoneBook = rig.Widget<QComboBox>("PhoneBook");
-    EXPECT_EQ(phoneBook->currentText(), "PhoneBook");
-    EXPECT_EQ(sms.PhoneBook.Text(), "PhoneBook");
-    EXPECT_TRUE(rig.Options().EnableGPS.Checked());
-    EXPECT_TRUE(rig.Widget<QCheckBox>("EnableGPS")->isChecked());
-    // The operator's typing into a list box is one change; picking an item is a click.
-    QTest::keyClicks(phoneBook->lineEdit(), "x");
-    EXPECT_EQ(sms.PhoneBook.Text(), "PhoneBookx");
-    QTest::keyClick(phoneBook, Qt::Key_Down);
-    EXPECT_EQ(sms.PhoneBook.Text(), "three");
-    const std::map<std::string, int> typedAndPicked = {
-        {"area change", 1}, {"check click", 1}, {"combo change", 1}, {"combo click", 1}};
-    EXPECT_EQ(events, typedAndPicked);
+    EXPECT_EQ(events, (std::map<std::string, int>{{"area change", 1}}));
+    EXPECT_EQ(rig.Widget<QComboBox>("PhoneBook")->currentText(), "PhoneBook");
 }
 
-// The frame's close button: on the options window it is "Back to Main", on the main window
-// it ends the program.
-TEST(Windows, ClosingTheOptionsIsBackToMainAndClosingTheMainWindowEnds) {
+// Tab goes through the main window in reading order and round again. A screen reader names
+// the key controls, and the lamps, reached by Tab too, say their state in words.
+TEST(Keyboard, TabGoesThroughTheMainWindowInReadingOrderAndEveryStopIsNamed) {
     GuiRig rig;
-    rig.Sms().SerialPortSettings.Press();
-    rig.OptionsWindow().close();
-    EXPECT_TRUE(rig.MainWindow().isVisible());
-    EXPECT_TRUE(rig.Sms().SanityTimer.Enabled());
-    rig.MainWindow().close();
-    EXPECT_TRUE(rig.end.ended);
-}
-
-// Tab goes through the main window in reading order, the lamps too, and round again.
-TEST(Keyboard, TabGoesThroughTheMainWindowInReadingOrder) {
-    GuiRig rig;
-    Activate(rig.MainWindow());
+    for (const auto& [control, name] : {std::pair{"SendToAddress", "Send to"},
+                                        {"SMinputWindow", "Message text"},
+                                        {"MTDisplayWindow", "Received message"},
+                                        {"MO_Supported", "MO Ready"}}) {
+        EXPECT_EQ(rig.Widget<QWidget>(control)->accessibleName(), name);
+    }
+    auto* lamp = rig.Widget<qtui::LampWidget>("MO_Supported");
+    EXPECT_EQ(lamp->accessibleDescription(), "MO Ready: no");
+    rig.Sms().MO_Supported.SetFillColor(kGreen);
+    EXPECT_EQ(lamp->accessibleDescription(), "MO Ready: yes");
+    EXPECT_EQ(lamp->toolTip(), "MO Ready: yes");
+    rig.MainWindow().activateWindow();  // in front of the operator
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.MainWindow()));
     QStringList order;
-    for (int i = 0; i < 20; ++i, Key(Qt::Key_Tab)) {
-        QWidget* widget = QApplication::focusWidget();
-        while (widget != nullptr && widget->parentWidget() != &rig.MainWindow()) {
-            widget = widget->parentWidget();
-        }
+    for (int i = 0; i < 20; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab)) {
+        const QWidget* widget = QApplication::focusWidget();
         order << (widget != nullptr ? widget->objectName() : QStringLiteral("<none>"));
     }
     EXPECT_EQ(order.join(' '),
@@ -193,29 +134,98 @@ TEST(Keyboard, TabGoesThroughTheMainWindowInReadingOrder) {
               "DistanceMovedDisplay MO_Supported MT_Supported SendToAddress");
 }
 
-// A number, two lines of text, Ctrl+Return: the message goes out with its line break as
-// CR LF (seven characters), and the confirmation is announced.
+// A number, two lines of text in any script, Ctrl+Return: the message goes out with its
+// line break as CR LF and its text as typed, and the confirmation is announced.
 TEST(Keyboard, AMessageGoesOutFromTheKeyboardAlone) {
     GuiRig rig;
-    rig.AnswerStartUp();
-    Activate(rig.MainWindow());
+    for (int i = 0; i < 8; ++i, rig.Run(200)) rig.modem.Arrive("\r\nOK\r\n");  // start-up
+    rig.MainWindow().activateWindow();  // in front of the operator
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.MainWindow()));
     QTest::keyClicks(QApplication::focusWidget(), "+447700900123");
-    for (int i = 0; i < 3; ++i) Key(Qt::Key_Tab);
+    for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "hel");
-    Key(Qt::Key_Return);
-    QTest::keyClicks(QApplication::focusWidget(), "lo");
-    Key(Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // Characters the test keyboard has no key for (QTest::keyClicks knows ASCII only).
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                        QString::fromUtf8("lo é€Я👋"), {});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
     rig.Run(200);
-    EXPECT_NE(rig.written.find("AT+CMGS=22\r\n"), std::string::npos) << rig.written;
+    EXPECT_NE(rig.written.find("AT+CMGS=41\r\n"), std::string::npos) << rig.written;
     rig.modem.Arrive("> ");
     rig.Run(200);
-    EXPECT_NE(rig.written.find("0011000C914477000910320000AA07E832BBA160BF01\x1A"),
+    EXPECT_NE(rig.written.find("0011000C914477000910320008AA1A00680065006C000D000A006C006F002000E9"
+                               "20AC042FD83DDC4B\x1A"),
               std::string::npos);
     rig.modem.Arrive("\r\n+CMGS: 5\r\n\r\nOK\r\n");
     rig.Run(200);
-    EXPECT_EQ(rig.MainWindow().StatusBar()->currentMessage(), "Message sent: hel lo");
-    EXPECT_EQ(rig.Widget<QWidget>("SMinputWindow")->accessibleDescription(),
-              "Message sent: hel lo");
+    const QString sent = QString::fromUtf8("Message sent: hel lo é€Я👋");
+    EXPECT_EQ(rig.MainWindow().StatusBar()->currentMessage(), sent);
+    EXPECT_EQ(rig.Widget<QWidget>("SMinputWindow")->accessibleDescription(), sent);
+}
+
+// The operator changes every kept setting and moves the options window; the next start
+// finds them so, with their handlers run (the port opened, the input box's length, the GPS
+// receiver on). --reset-settings starts from the defaults, as with nothing saved.
+TEST(Settings, WhatTheOperatorSetsIsThereAtTheNextStartUntilReset) {
+    QTemporaryDir folder;
+    const std::pair<const char*, bool> boxes[] = {// each box and its state once clicked
+                                                  {"UseSCAinPhone", false}, {"RegisteredSM", true},
+                                                  {"SBM_Enabled", true},    {"EnableGPS", true},
+                                                  {"StoreRxGPS", true},     {"ModemLog", true}};
+    {
+        GuiRig first(folder.path());
+        first.Sms().SerialPortSettings.Press();
+        first.Widget<QLineEdit>("RadioSerialPortNumber")->selectAll();
+        QTest::keyClicks(first.Widget<QLineEdit>("RadioSerialPortNumber"), "5");
+        first.Widget<QLineEdit>("ServiceCenterAddress")->selectAll();
+        QTest::keyClicks(first.Widget<QLineEdit>("ServiceCenterAddress"), "447700900000");
+        for (const auto& [box, _] : boxes) {
+            QTest::mouseClick(first.Widget<QCheckBox>(box), Qt::LeftButton);
+        }
+        first.OptionsWindow().move(123, 45);
+    }
+    GuiRig second(folder.path());
+    EXPECT_EQ(second.modem.CommPort(), "5");
+    EXPECT_EQ(second.Options().ServiceCenterAddress.Text(), "447700900000");
+    EXPECT_EQ(second.Sms().SMinputWindow.MaxLength(), 70);
+    EXPECT_TRUE(second.gps.PortOpen());
+    EXPECT_EQ(second.OptionsWindow().pos(), QPoint(123, 45));
+    GuiRig reset(folder.path(), true);
+    EXPECT_EQ(reset.written, "AT\r\n");
+    EXPECT_EQ(reset.modem.CommPort(), "1");
+    EXPECT_EQ(reset.Options().ServiceCenterAddress.Text(), "881662900005");
+    EXPECT_FALSE(reset.gps.PortOpen());
+    for (const auto& [box, clicked] : boxes) {
+        EXPECT_EQ(dynamic_cast<CheckBox*>(second.Options().Find(box))->Checked(), clicked) << box;
+        EXPECT_EQ(dynamic_cast<CheckBox*>(reset.Options().Find(box))->Checked(), !clicked) << box;
+    }
+}
+
+// The log is off until "Modem Log" is checked; then every read and write is a line of the
+// day's file. The first line of a day removes the files older than fourteen days.
+TEST(ModemLog, WritesTheDialogueIntoTheDaysFile) {
+    GuiRig rig;
+    const fs::path logs = rig.folder.toStdString() + "/modem-log";
+    fs::create_directories(logs);
+    for (const char* name : {"2024-02-20.txt", "2024-02-21.txt", "notes.txt"}) {
+        std::ofstream(logs / name) << "old\n";
+    }
+    rig.clock.SetLocalTime(FromCivil({2024, 3, 5, 14, 2, 11}));
+    rig.modem.Arrive("\r\nOK\r\n");
+    rig.Run(200);
+    EXPECT_FALSE(fs::exists(logs / "2024-03-05.txt"));
+    rig.Sms().SerialPortSettings.Press();
+    QTest::mouseClick(rig.Widget<QCheckBox>("ModemLog"), Qt::LeftButton);
+    rig.Options().BackToMainButton.Press();
+    rig.modem.Arrive("\r\n\x1A\xE9\\\r\nOK\r\n");
+    rig.Run(200);
+    std::ifstream in(logs / "2024-03-05.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "2024-03-05 14:02:11 in  \\r\\n\\x1A\\xE9\\\\\\r\\nOK\\r\\n\n"
+              "2024-03-05 14:02:11 out AT+CSMS?\\r\\n\n");
+    EXPECT_FALSE(fs::exists(logs / "2024-02-20.txt"));
+    EXPECT_TRUE(fs::exists(logs / "2024-02-21.txt"));
+    EXPECT_TRUE(fs::exists(logs / "notes.txt"));
 }
 
 }  // namespace
