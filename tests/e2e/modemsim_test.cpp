@@ -1,8 +1,8 @@
-// The simulated modem and GPS receiver answer as the terminal expects: each command's
-// reply, messages the terminal's own decoders read back, sentences its RMC decoder takes.
+// The simulated modem and GPS receiver answer as the terminal expects: commands cut where
+// a real line cuts them, messages the terminal's own decoders read back, sentences its RMC
+// decoder takes. (The replies themselves are checked by the end-to-end test.)
 #include <gtest/gtest.h>
 
-#include "arguments.h"
 #include "deliver_pdu.h"
 #include "gps/rmc.h"
 #include "gps/rmc_sentence.h"
@@ -15,60 +15,12 @@
 namespace shortmsg::modemsim {
 namespace {
 
-struct ReplyCase {
-    const char* command;
-    const char* reply;
-};
-
-void PrintTo(const ReplyCase& c, std::ostream* os) {
-    *os << c.command;
-}
-
-class CommandReplies : public ::testing::TestWithParam<ReplyCase> {};
-
-TEST_P(CommandReplies, AreTheModemsWords) {
-    Modem modem;
-    EXPECT_EQ(modem.Receive(std::string(GetParam().command) + "\r\n"), GetParam().reply)
-        << GetParam().command;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandReplies,
-    ::testing::Values(
-        ReplyCase{"ATZ", "\r\nOK\r\n"},
-        ReplyCase{"AT+CSMS?", "\r\n+CSMS: 0,001,001,001\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+CPMS?", "\r\n+CPMS: \"SM\",0,30,\"SM\",0,30,\"SM\",0,30\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+CNMI=1,1,0,1,0", "\r\nOK\r\n"}, ReplyCase{"AT+CPBS=\"SM\"", "\r\nOK\r\n"},
-        ReplyCase{"AT+CPBS?", "\r\n+CPBS: \"SM\",3,250\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+CPBR=?", "\r\n+CPBR:(1-250),40,18\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+CPBR=2", "\r\n+CPBR: 2,\"07700900456\",129,\"Bob\"\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+CPBR=4,9", "\r\nOK\r\n"},
-        ReplyCase{"AT+CPBR=3,1", "\r\n+CME ERROR: invalid index\r\n"},
-        ReplyCase{"AT+CMGR=1", "\r\n+CMS ERROR: 321\r\n"},  // nothing stored
-        ReplyCase{"AT+CMGR=x", "\r\n+CMS ERROR: 321\r\n"}, ReplyCase{"AT+CMGD=1", "\r\nOK\r\n"},
-        ReplyCase{"AT+CMGD=99", "\r\n+CMS ERROR: 321\r\n"}, ReplyCase{"AT+CMGL=4", "\r\nOK\r\n"},
-        ReplyCase{"AT+CMGS=23", "\r\n> "}, ReplyCase{"AT+CMGS=0", "\r\n+CMS ERROR: 304\r\n"},
-        ReplyCase{"AT+SBDWT=hello", "\r\nOK\r\n"},
-        ReplyCase{"AT+SBDI", "\r\n+SBDI: 1,1,0,0,0,0\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+SBDRT", "\r\n+SBDRT:\r\n\r\n\r\nOK\r\n"},
-        ReplyCase{"AT+SBDMTA=1", "\r\nOK\r\n"}, ReplyCase{"AT+SBDMTA=2", "\r\nERROR\r\n"},
-        ReplyCase{"AT+SBDD0", "\r\n0\r\n\r\nOK\r\n"}, ReplyCase{"AT+SBDD3", "\r\nERROR\r\n"},
-        ReplyCase{"ATD123", "\r\nERROR\r\n"}, ReplyCase{"at", "\r\nERROR\r\n"}));
-
 TEST(ModemLines, ArriveInPiecesAndInRuns) {
     Modem modem;
     EXPECT_EQ(modem.Receive("A"), "");
     EXPECT_EQ(modem.Receive("T\r"), "\r\nOK\r\n");
     // The LF of CR LF, an empty line (the "+CMTI:" index's stray CR), then two commands.
     EXPECT_EQ(modem.Receive("\n\r\r\nAT\r\nATZ\r\n"), "\r\nOK\r\n\r\nOK\r\n");
-}
-
-TEST(ModemLines, InitialisedOnceThePhoneBookRangeIsAsked) {
-    Modem modem;
-    modem.Receive("AT\r\nAT+CPBS?\r\n");
-    EXPECT_FALSE(modem.Initialised());
-    modem.Receive("AT+CPBR=?\r\n");
-    EXPECT_TRUE(modem.Initialised());
 }
 
 TEST(ModemSend, EscapeCancelsTheMessage) {
@@ -185,61 +137,12 @@ TEST(GpsSentences, TheTerminalTakesTheRmcOutOfASet) {
     EXPECT_NEAR(fix.GPS_Longitude, -0.0015, 1e-6);
 }
 
-TEST(GpsSentences, TheUnitMovesSlowlyNorthEast) {
-    const CivilTime utc{2026, 12, 6, 14, 8, 17};
-    GpsFixState fix;
-    DecodeGPRMC(RmcSentence(TrackAt(0), utc).substr(1), fix);
-    fix.GPS_RefLatitude = fix.GPS_Latitude;
-    fix.GPS_RefLongitude = fix.GPS_Longitude;
-    DecodeGPRMC(RmcSentence(TrackAt(100), utc).substr(1), fix);
-    EXPECT_GT(fix.GPS_Latitude, fix.GPS_RefLatitude);
-    EXPECT_GT(fix.GPS_Longitude, fix.GPS_RefLongitude);
-    // 1.5 m/s for 100 s: 0.15 km, which a "GPSquery:0,0.1," threshold notices.
-    ASSERT_TRUE(ComputeDistanceMoved(fix));
-    EXPECT_NEAR(fix.GPS_DistanceMoved, 0.15, 0.01);
-}
-
 TEST(GpsSentences, MinutesNeverReachSixty) {
     Fix fix;
     fix.latitude = 51.99999999;
     fix.longitude = -0.99999999;
     const std::string rmc = RmcSentence(fix, CivilTime{});
     EXPECT_NE(rmc.find(",5200.0000,N,00100.0000,W,"), std::string::npos) << rmc;
-}
-
-// ---- Command line ----
-
-TEST(SimulatorArguments, TakeThePortsFolderAndTimes) {
-    std::string error;
-    const auto parsed = ParseArguments({"--ports", "/tmp/p", "--seconds", "12.5", "--every", "0",
-                                        "--first", "1", "--silence", "5,30.5"},
-                                       error);
-    ASSERT_TRUE(parsed.has_value()) << error;
-    EXPECT_EQ(parsed->ports, "/tmp/p");
-    EXPECT_DOUBLE_EQ(parsed->seconds, 12.5);
-    EXPECT_DOUBLE_EQ(parsed->every, 0);
-    EXPECT_DOUBLE_EQ(parsed->first, 1);
-    EXPECT_DOUBLE_EQ(parsed->silenceStart, 5);
-    EXPECT_DOUBLE_EQ(parsed->silenceSeconds, 30.5);
-}
-
-TEST(SimulatorArguments, RefuseWhatTheyDoNotKnow) {
-    const std::vector<std::vector<std::string>> refused = {
-        {},                                       // no ports folder
-        {"--seconds", "5"},                       //
-        {"--ports"},                              // a value missing
-        {"--ports", "/tmp/p", "--seconds"},       //
-        {"--ports", "/tmp/p", "--seconds", "x"},  // not a number
-        {"--ports", "/tmp/p", "--every", "-1"},   // negative
-        {"--ports", "/tmp/p", "--baud", "4800"},  // unknown option
-        {"--ports", "/tmp/p", "--silence", "5"},  // no length
-        {"--ports", "/tmp/p", "--silence", "x,5"},
-        {"/tmp/p"}};
-    for (const auto& args : refused) {
-        std::string error;
-        EXPECT_FALSE(ParseArguments(args, error).has_value());
-        EXPECT_FALSE(error.empty());
-    }
 }
 
 }  // namespace
