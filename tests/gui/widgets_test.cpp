@@ -28,8 +28,8 @@ namespace fs = std::filesystem;
 
 // Typing into the port box alone changes no port, a click into it does; a system port
 // picked from the list goes into the box (its stable name where it has one) as typed and
-// clicked. "Back to Main" opens what the box holds, and so does closing the options
-// window; closing the main window ends the program.
+// clicked. "Back to Main" (or Escape) opens what the box holds, and so does closing the
+// options window; closing the main window ends the program.
 TEST(Ports, AClickOrAPickFromTheSystemListPutsThePortBoxToUse) {
     GuiRig rig;
     rig.portList = {{"/dev/ttyUSB0", "FT232R USB UART", "FTDI", "/dev/serial/by-id/usb-FTDI-p0"},
@@ -56,7 +56,10 @@ TEST(Ports, AClickOrAPickFromTheSystemListPutsThePortBoxToUse) {
     EXPECT_EQ(rig.Options().RadioSerialPortNumber.Text(), "/dev/serial/by-id/usb-FTDI-p0");
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(rig.Options().RadioSerialPortNumber.Text(), "/dev/ttyS0");
-    rig.Options().BackToMainButton.Press();
+    rig.OptionsWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.OptionsWindow()));
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(rig.OptionsWindow().isVisible());
     EXPECT_EQ(rig.modem.CommPort(), "/dev/ttyS0");
     rig.MainWindow().close();
     EXPECT_TRUE(rig.end.ended);
@@ -134,13 +137,19 @@ TEST(Keyboard, TabGoesThroughTheMainWindowInReadingOrderAndEveryStopIsNamed) {
               "DistanceMovedDisplay MO_Supported MT_Supported SendToAddress");
 }
 
-// A number, two lines of text in any script, Ctrl+Return: the message goes out with its
-// line break as CR LF and its text as typed, and the confirmation is announced.
+// Ctrl+Return with nothing typed: the error is announced. Then a number, two lines of text
+// in any script, Ctrl+Return: the message goes out with its line break as CR LF and its
+// text as typed, and the confirmation is announced.
 TEST(Keyboard, AMessageGoesOutFromTheKeyboardAlone) {
     GuiRig rig;
     for (int i = 0; i < 8; ++i, rig.Run(200)) rig.modem.Arrive("\r\nOK\r\n");  // start-up
     rig.MainWindow().activateWindow();  // in front of the operator
     ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.MainWindow()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    rig.Run(600);  // shown at the next blink
+    const QString error = QString::fromStdString(rig.Sms().ErrorMessageWindow.Text());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(rig.MainWindow().StatusBar()->currentMessage(), error);
     QTest::keyClicks(QApplication::focusWidget(), "+447700900123");
     for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), "hel");
