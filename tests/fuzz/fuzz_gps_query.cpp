@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_script.h"
 #include "gps/threshold.h"
 #include "platform/testing/scripted_port.h"
 #include "platform/testing/service_doubles.h"
@@ -23,24 +24,6 @@ constexpr std::string_view kSentences[] = {
     "$GPRMC,123520,A,4808.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A\r\n",
     "$GPRMC,123521,V,,,,,,,230394,,,N*53\r\n",
     "$GNRMC,123522,A,4807.038,S,01131.000,W,022.4,084.4,230394,003.1,W*6A\r\n",
-};
-
-struct Script {
-    std::string_view data;
-    bool More() const { return !data.empty(); }
-    std::uint8_t Byte() {
-        if (data.empty()) return 0;
-        const auto b = static_cast<std::uint8_t>(data.front());
-        data.remove_prefix(1);
-        return b;
-    }
-    std::string Text() {
-        const std::size_t wanted = Byte() % 96 + 1u;  // read before the size is taken
-        const std::size_t n = std::min(wanted, data.size());
-        std::string text(data.substr(0, n));
-        data.remove_prefix(n);
-        return text;
-    }
 };
 
 std::size_t Lines(const std::string& text) {
@@ -65,19 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.StoreRxGPS.SetChecked(true);
     GpsTracker& gps = terminal.Gps();
 
-    Script script{std::string_view(reinterpret_cast<const char*>(data), size)};
+    FuzzScript script{std::string_view(reinterpret_cast<const char*>(data), size)};
     std::size_t messages = 0;
     while (script.More()) {
         const std::uint8_t op = script.Byte();
         switch (op % 4) {
             case 0:
                 ++messages;
-                terminal.MessageForGps({script.Text(), "+447700900123", Channel::Sms, {"1"}});
+                terminal.MessageForGps(
+                    {std::string(script.Text(96)), "+447700900123", Channel::Sms, {"1"}});
                 break;
             case 1:
                 ++messages;
                 options.SBM_Enabled.SetChecked(true);
-                modem.Arrive("\r\n+SBDRT:\r\n" + script.Text() + "\r\n");
+                modem.Arrive("\r\n+SBDRT:\r\n" + std::string(script.Text(96)) + "\r\n");
                 clock.RunUntil(clock.NowMs() + 200);
                 options.SBM_Enabled.SetChecked((op & 4) != 0);
                 break;

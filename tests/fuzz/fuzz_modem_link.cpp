@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_script.h"
 #include "link/modem_link.h"
 #include "platform/testing/scripted_port.h"
 #include "platform/testing/virtual_clock.h"
@@ -32,25 +33,6 @@ class NoView final : public LinkEvents {
         if (text.empty()) __builtin_trap();
     }
     void ModemResetting() override {}
-};
-
-// Reads the script: one byte at a time, and counted pieces of text.
-struct Script {
-    std::string_view data;
-    bool More() const { return !data.empty(); }
-    std::uint8_t Byte() {
-        if (data.empty()) return 0;
-        const auto b = static_cast<std::uint8_t>(data.front());
-        data.remove_prefix(1);
-        return b;
-    }
-    std::string_view Text(std::size_t most) {
-        const std::size_t wanted = Byte() % most + 1;  // read before the size is taken
-        const std::size_t n = std::min(wanted, data.size());
-        const std::string_view text = data.substr(0, n);
-        data.remove_prefix(n);
-        return text;
-    }
 };
 
 struct Rig {
@@ -107,7 +89,7 @@ void DrainWithAnsweringModem(Rig& rig) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Rig rig;
-    Script script{std::string_view(reinterpret_cast<const char*>(data), size)};
+    FuzzScript script{std::string_view(reinterpret_cast<const char*>(data), size)};
     if (rig.link.OpenPort()) rig.link.Start();
     while (script.More()) {
         switch (script.Byte() % 8) {

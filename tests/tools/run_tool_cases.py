@@ -21,6 +21,7 @@ import shlex
 import subprocess
 import sys
 
+LISTS = {"<": "stdin", ">": "out", "~": "contains", "!": "stderr"}
 ESCAPE = re.compile(r"\\(n|r|t|\\|x[0-9A-Fa-f]{2})")
 
 
@@ -48,20 +49,14 @@ def read_cases(path):
             if not line.strip() or line.startswith("#"):
                 continue
             tag, _, value = line.partition(" ")
-            if case is None or tag not in ("$", "<", ">", "~", "!", "?"):
+            if case is None or tag not in "$<>~!?" or len(tag) != 1:
                 raise SystemExit(f"{path}:{number}: cannot read {line!r}")
             if tag == "$":
                 case["args"] = [unescape(a) for a in shlex.split(value)]
-            elif tag == "<":
-                case["stdin"].append(unescape(value))
-            elif tag == ">":
-                case["out"].append(value)
-            elif tag == "~":
-                case["contains"].append(value)
-            elif tag == "!":
-                case["stderr"].append(value)
-            else:
+            elif tag == "?":
                 case["exit"] = int(value)
+            else:
+                case[LISTS[tag]].append(unescape(value) if tag == "<" else value)
     return cases
 
 
