@@ -33,7 +33,7 @@ class Simulator {
     std::int64_t firstMs_;
     std::int64_t silenceStartMs_;
     std::int64_t silenceEndMs_;
-    std::int64_t mailMs_;  // below 0: no short burst message (still) to come
+    std::int64_t mailMs_;               // below 0: no short burst message (still) to come
     std::int64_t nextAnnounceMs_ = -1;  // -1: not before the initialisation
     std::int64_t initialisedMs_ = -1;
     std::string modemOut_;

@@ -8,6 +8,8 @@ const std::string_view kToolUsage =
     "       shortmsg-pdu rmc [SENTENCE]\n"
     "       shortmsg-pdu --help\n";
 
+// The help text keeps its own line breaks.
+// clang-format off
 const std::string_view kToolHelp =
     "Builds and reads SMS PDUs (PDU mode: GSM 7-bit, UCS2, 8-bit data, messages in parts)\n"
     "and decodes NMEA RMC sentences exactly as the shortmsg terminal does, for reading modem\n"
@@ -73,5 +75,6 @@ const std::string_view kToolHelp =
     "\n"
     "Exit status: 0 when every input was handled, 1 when any input was refused, 2 for a\n"
     "usage error.\n";
+// clang-format on
 
 }  // namespace shortmsg
