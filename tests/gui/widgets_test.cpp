@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <filesystem>
@@ -235,6 +236,25 @@ TEST(ModemLog, WritesTheDialogueIntoTheDaysFile) {
     EXPECT_FALSE(fs::exists(logs / "2024-02-20.txt"));
     EXPECT_TRUE(fs::exists(logs / "2024-02-21.txt"));
     EXPECT_TRUE(fs::exists(logs / "notes.txt"));
+}
+
+// With "SBM Enabled" kept from an earlier run, ring alerts are asked for after the
+// start-up, and a ring brings one mailbox check: the outgoing buffer emptied, one exchange.
+TEST(ShortBurstMail, ARingBringsOneMailboxCheck) {
+    QTemporaryDir folder;
+    QSettings(folder.path() + "/settings.ini", QSettings::IniFormat)
+        .setValue("options/SBM_Enabled", true);
+    GuiRig rig(folder.path());
+    for (int i = 0; i < 9; ++i, rig.Run(200)) rig.modem.Arrive("\r\nOK\r\n");
+    EXPECT_TRUE(rig.written.ends_with("AT+SBDMTA=1\r\n")) << rig.written;
+    rig.written.clear();
+    rig.modem.Arrive("\r\nSBDRING\r\n");
+    rig.Run(200);
+    rig.modem.Arrive("\r\n0\r\n\r\nOK\r\n");
+    rig.Run(200);
+    rig.modem.Arrive("\r\n+SBDI: 0, 0, 0, 0, 0, 0\r\n\r\nOK\r\n");
+    rig.Run(2000);
+    EXPECT_EQ(rig.written, "AT+SBDD0\r\nAT+SBDI\r\n");
 }
 
 }  // namespace
