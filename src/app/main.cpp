@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 #include "app/command_line.h"
 #include "app/demo_hooks.h"
@@ -71,11 +73,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path portMap = DefaultPortMapFolder();
     QtSerialPort modem(portMap);
     QtSerialPort gps(portMap);
-    // A message box is shown right after a port failed to open: it says why.
-    QtMessageBox messageBox([&modem, &gps] {
-        const std::string why = modem.TakeOpenFailure();
-        return why.empty() ? gps.TakeOpenFailure() : why;
-    });
+    // A message box is shown right after a port failed to open. Every open of either port
+    // replaces the reason kept here, so the box says why the port tried last failed.
+    std::string lastOpenFailure;
+    QtMessageBox messageBox([&lastOpenFailure] { return std::exchange(lastOpenFailure, {}); });
+    gps.OnChange([&] { lastOpenFailure = gps.TakeOpenFailure(); });
     const std::filesystem::path dataRoot = DefaultDataRoot();
     DiskFiles files(dataRoot);
     const CheckBox* logSwitch = nullptr;
@@ -95,7 +97,10 @@ int main(int argc, char** argv) {
         window->setWindowTitle(MainWindowTitle(terminal.Sms().Caption(), modem.CommPort(),
                                                modem.Device(), modem.PortOpen()));
     };
-    modem.OnChange(retitle);
+    modem.OnChange([&] {
+        lastOpenFailure = modem.TakeOpenFailure();
+        retitle();
+    });
     ArmDemoTimers(line, terminal, view);
     StartTerminal(terminal, view, keeper);
     retitle();

@@ -9,11 +9,11 @@ namespace shortmsg {
 
 class QtMessageBox final : public MessageBox {
   public:
-    // `details` gives what the box adds under the terminal's text: the reason a serial port
-    // could not be opened (the box is shown for nothing else); "" adds nothing.
+    // `details` gives what the box adds under the terminal's text (the reason a serial port
+    // could not be opened); "" adds nothing.
     explicit QtMessageBox(std::function<std::string()> details = {})
         : details_(std::move(details)) {}
-    // Text in 8-bit Latin-1, as the terminal holds it.
+    // Text in UTF-8, as the terminal holds it.
     void Show(const std::string& text) override;
 
   private:
