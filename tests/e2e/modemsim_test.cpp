@@ -8,7 +8,6 @@
 #include "gps/rmc_sentence.h"
 #include "modem.h"
 #include "nmea.h"
-#include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 #include "pdu/encoder.h"
 
@@ -64,7 +63,7 @@ TEST(ModemMessages, AnAnnouncedMessageIsStoredAndReadBack) {
     const auto decoded = DecodeReceivedPDU(pdu);
     ASSERT_TRUE(decoded.ok()) << decoded.error();
     EXPECT_EQ(decoded->type, PduType::Deliver);
-    EXPECT_EQ(ConvertGSMToText(decoded->gsmText), "Hello from the simulator");
+    EXPECT_EQ(decoded->text, "Hello from the simulator");
     EXPECT_EQ(decoded->PDU_SenderAddress, "447700900123");
     EXPECT_EQ(FormatTimeStamp(decoded->PDU_TimeStamp), "21/01/08/ 14:00:00 GMT: 00");
     // Read once, it is no longer unread.
@@ -99,7 +98,7 @@ TEST_P(DeliverPdus, DecodeToWhatWasStored) {
     const DeliverPdu pdu = BuildDeliverPdu(GetParam().sender, GetParam().text, DateTime{});
     const auto decoded = DecodeReceivedPDU(pdu.hex);
     ASSERT_TRUE(decoded.ok()) << decoded.error();
-    EXPECT_EQ(ConvertGSMToText(decoded->gsmText), GetParam().text);
+    EXPECT_EQ(decoded->text, GetParam().text);
     EXPECT_EQ(decoded->PDU_SenderAddress, GetParam().sender);
     // The length "+CMGR:" gives counts the message without its service-centre part.
     EXPECT_EQ(pdu.tpduOctets, TpduLength(pdu.hex));

@@ -20,7 +20,6 @@
 #include "link/at_commands.h"
 #include "modem.h"
 #include "nmea.h"
-#include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 #include "platform/testing/scripted_port.h"
 #include "platform/testing/service_doubles.h"
@@ -241,7 +240,7 @@ class Soak final : public FormObserver {
         std::string text;
         if (bytes.starts_with(at::kSbdWriteText)) text = line.substr(at::kSbdWriteText.size());
         if (const auto pdu = DecodeReceivedPDU(line); z != bytes.npos && pdu.ok())
-            text = ConvertGSMToText(pdu->gsmText);
+            text = pdu->text;
         const auto sent = good_.lower_bound(text);
         if (text.substr(0, 5).ends_with("RMC") &&
             (sent == good_.end() || !sent->starts_with(text))) {

@@ -6,7 +6,6 @@
 
 #include "command_table.h"
 #include "link/at_commands.h"
-#include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 
 namespace shortmsg::modemsim {
@@ -118,7 +117,7 @@ std::string Modem::Body(char end) {
         return std::string(kOk);
     }
     const auto decoded = DecodeReceivedPDU(pdu);
-    const std::string text = decoded ? Join({"\"", ConvertGSMToText(decoded->gsmText), "\""})
+    const std::string text = decoded ? Join({"\"", decoded->text, "\""})
                                      : Join({"not a PDU: ", decoded.error()});
     log_.push_back(Join({"<- ", Printable(pdu), "^Z (message ", text, ")"}));
     const std::string answer =

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "pdu/alphabet.h"
 #include "pdu/decoder.h"
 #include "support/terminal_rig.h"
 
@@ -27,7 +26,7 @@ std::string QueuedPdu(GpsRig& rig) {
 
 std::string TextOf(const std::string& pdu) {
     const auto decoded = DecodeReceivedPDU(pdu);
-    return decoded ? ConvertGSMToText(decoded->gsmText) : "(refused: " + decoded.error() + ")";
+    return decoded ? decoded->text : "(refused: " + decoded.error() + ")";
 }
 
 // A distance report made due: threshold 0.5 km, reference (48, 11), fix 1.11 km north.
