@@ -132,6 +132,7 @@ void ModemLink::CmsErrorLine(const std::string& line) {
     const std::string code = Mid(line, MatchPos + static_cast<long>(kCmsError.size()));
     if (!(awaitingBodyResult_ && WillRetryRefusedBody(code))) events_.CmsErrorReceived(code);
     if (!awaitingBodyResult_) return;
+    awaitingBodyResult_ = false;
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
     MessageBodyRefused(code);
 }
@@ -144,6 +145,7 @@ void ModemLink::ErrorLine(const std::string& line) {
         return;
     }
     events_.ErrorReported(Mid(line, MatchPos));
+    refusedMessage_ = MessageInFlight();
     MSComm1.Output(std::string(at::kAttention).append(at::kLineEnd));
 }
 

@@ -183,8 +183,12 @@ class ModemLink {
     bool PromptReceived = false;
     bool ResponseTimedOut = false;
     bool ModemResponding = false;
-    // The command written last was a message body: a "+CMS ERROR:" now refuses it.
+    // The command written last was a message body and its result ("+CMGS:", "+CMS ERROR:")
+    // has not come yet: a "+CMS ERROR:" now refuses it.
     bool awaitingBodyResult_ = false;
+    // The message whose line at the head of the queue an "ERROR" answered (0: none): it
+    // ends not sent when the queue moves on.
+    int refusedMessage_ = 0;
     // The length after the "AT+CMGS=" written last (-1 before the first), and whether the
     // modem takes the TPDU length (it refused the whole PDU's and confirmed the other).
     long LastSendLength = -1;

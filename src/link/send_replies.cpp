@@ -24,6 +24,7 @@ enum MtStatus { kMtReceived = 1, kMtFailed = 2 };
 // "+CMGS: 5": the message reference is not used; the "OK" after it releases the queue. A
 // message in parts is confirmed when its last part is.
 void ModemLink::CmgsReply(const std::string&) {
+    awaitingBodyResult_ = false;
     MessageBodyConfirmed();
     const int message = MessageInFlight();
     if (message != 0 && !outbox_.PartConfirmed(message)) return;

@@ -116,16 +116,18 @@ void ModemLink::ModemAnswered() {
     if (!ReadyForNextCommand) ReadyForNextCommand = true;
 }
 
-// The queue moves on from a message's last line (its body, or its short burst exchange)
-// without the outcome ("+CMGS:", "+CMS ERROR:", "+SBDI:"): it was answered otherwise (an
-// "ERROR", a bare "OK"), and the message did not go.
+// The queue moves on from a line of a message that an "ERROR" answered, or from a body or a
+// short burst exchange without its outcome ("+CMGS:", "+CMS ERROR:", "+SBDI:"; a bare "OK"
+// from a modem reset meanwhile): the message does not go, none of its lines still waiting
+// (the next part of a text, the exchange after a refused "AT+SBDWT=") is written.
 void ModemLink::EndUnansweredMessage() {
+    const int refused = std::exchange(refusedMessage_, 0);
     const int message = MessageInFlight();
-    if (message == 0 || queue_.Holds(message)) return;
+    if (message == 0) return;
     const LineRole role = RoleOf(queue_.Head().text);
-    if (role == LineRole::MessageBody || role == LineRole::SbdExchange) {
-        MessageFailed(message, texts::kNotSentRefused);
-    }
+    const bool noOutcome = (role == LineRole::MessageBody && awaitingBodyResult_) ||
+                           role == LineRole::SbdExchange;
+    if (refused == message || noOutcome) MessageFailed(message, texts::kNotSentRefused);
 }
 
 int ModemLink::MessageInFlight() const {

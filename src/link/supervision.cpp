@@ -53,6 +53,7 @@ void ModemLink::WriteResetAndReinitialise() {
     queue_.LookForSendMessagePrompt = false;
     PromptReceived = false;
     awaitingBodyResult_ = false;
+    refusedMessage_ = 0;
     ResponseTimedOut = false;
     queue_.ResetResends();
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
