@@ -10,14 +10,15 @@ namespace shortmsg {
 class ReportSink {
   public:
     virtual ~ReportSink() = default;
-    // Queue a position message; each returns the lines it appended to the modem's queue
-    // ("" when nothing was queued, e.g. an SMS the encoder refused).
-    virtual std::string QueueSms(const std::string& destination, const std::string& text) = 0;
-    virtual std::string QueueSbd(const std::string& text) = 0;
+    // Queue a position message; each returns the message's number (0 when nothing was
+    // queued, e.g. an SMS the encoder refused).
+    virtual int QueueSms(const std::string& destination, const std::string& text) = 0;
+    virtual int QueueSbd(const std::string& text) = 0;
     // Queue the deletion of a message from the phone's store.
     virtual void DeleteStoredMessage(const std::string& storeIndex) = 0;
-    // What still waits in the modem's queue, unwritten.
-    virtual std::string Waiting() const = 0;
+    // Whether message `message` still waits in the modem's queue with none of its lines
+    // written yet (false for 0).
+    virtual bool Unwritten(int message) const = 0;
 };
 
 class GpsView {

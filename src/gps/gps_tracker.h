@@ -47,16 +47,18 @@ class GpsTracker {
     void StoreRxGPSPosition(const std::string& sentence, const std::string& number);
 
   private:
-    // Where a report comes from; each source holds back its next report while its last
-    // one still waits in the queue (gps/report_queue.h).
+    // Where a report comes from. Distance and timed reports come from timers, whatever the
+    // modem is doing: with a slow modem each tick would add one more message, and the queue
+    // and what the messages cost would grow without bound. So each source holds back its
+    // next report while its last one still waits with none of its lines written.
     enum class Source { Distance, Timed };
 
-    // One position message carrying `text`; the lines queued.
-    std::string QueueGPSReportSMS(const std::string& destination, const std::string& text);
-    std::string QueueGPSReportSBM(const std::string& text);
+    // One position message carrying `text`; its number (0: nothing queued).
+    int QueueGPSReportSMS(const std::string& destination, const std::string& text);
+    int QueueGPSReportSBM(const std::string& text);
     // GPS_LastSentence (up to any control character in it) goes to `to` and shows in the
-    // compose box; the lines queued. Nothing goes to an SMS recipient without a number.
-    std::string SendLastSentence(const Recipient& to);
+    // compose box; the message's number. Nothing goes to an SMS recipient without a number.
+    int SendLastSentence(const Recipient& to);
     // Whether the last report from `source` still waits, unwritten, in the queue.
     bool ReportWaiting(Source source) const;
     // A report from `source`, back the way the query that started it came.
@@ -73,7 +75,7 @@ class GpsTracker {
     const GpsSettings& settings_;
     ReportSink& sink_;
     GpsView& view_;
-    std::array<std::string, 2> lastReportLines_;  // by Source
+    std::array<int, 2> lastReports_{};  // the message number of each Source's last report
 };
 
 }  // namespace shortmsg

@@ -38,24 +38,22 @@ void Terminal::MessageForGps(const ReceivedMessage& message) {
     Gps().OnMessage(message);
 }
 
-std::string Terminal::QueueSms(const std::string& destination, const std::string& text) {
-    const std::string before = Waiting();
-    Sms().Link().QueueTextMessage(text, destination);
-    return Waiting().substr(before.size());
+int Terminal::QueueSms(const std::string& destination, const std::string& text) {
+    return Sms().Link().QueueTextMessage(text, destination);
 }
 
-std::string Terminal::QueueSbd(const std::string& text) {
-    const std::string before = Waiting();
-    Sms().Link().QueueSbdMessage(text);
-    return Waiting().substr(before.size());
+int Terminal::QueueSbd(const std::string& text) {
+    return Sms().Link().QueueSbdMessage(text);
 }
 
 void Terminal::DeleteStoredMessage(const std::string& storeIndex) {
     Sms().Link().QueueCommand(std::string(at::kDeleteMessage).append(storeIndex));
 }
 
-std::string Terminal::Waiting() const {
-    return sms_ ? sms_->Link().Queue().Waiting() : std::string();
+bool Terminal::Unwritten(int message) const {
+    if (!sms_ || message == 0) return false;
+    const CommandQueue& queue = sms_->Link().Queue();
+    return queue.Holds(message) && queue.Head().message != message;
 }
 
 void Terminal::ShowSentence(const std::string& sentence) {

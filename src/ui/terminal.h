@@ -42,10 +42,10 @@ class Terminal : private ReportSink, private GpsView {
 
   private:
     // ReportSink: position messages go into the modem link's queue.
-    std::string QueueSms(const std::string& destination, const std::string& text) override;
-    std::string QueueSbd(const std::string& text) override;
+    int QueueSms(const std::string& destination, const std::string& text) override;
+    int QueueSbd(const std::string& text) override;
     void DeleteStoredMessage(const std::string& storeIndex) override;
-    std::string Waiting() const override;
+    bool Unwritten(int message) const override;
     // GpsView.
     void ShowSentence(const std::string& sentence) override;
     void ShowDistance(const std::string& km) override;
