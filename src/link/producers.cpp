@@ -4,7 +4,7 @@
 #include "link/at_commands.h"
 #include "link/messages.h"
 #include "link/modem_link.h"
-#include "pdu/alphabet.h"
+#include "link/text.h"
 #include "pdu/dialled.h"
 #include "pdu/encoder.h"
 #include "pdu/utf8.h"
@@ -51,6 +51,10 @@ int ModemLink::QueueSbdMessage(std::string_view text) {
     const auto latin1 = Utf8ToLatin1(text);
     if (!latin1) {
         events_.ErrorReported(texts::kSbdNotLatin1);
+        return 0;
+    }
+    if (HoldsControlCharacter(*latin1)) {
+        events_.ErrorReported(texts::kSbdControlCharacters);
         return 0;
     }
     const int message = outbox_.Open();

@@ -1,5 +1,6 @@
 #include "link/text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace shortmsg {
@@ -30,6 +31,13 @@ std::optional<long> WholeNumber(std::string_view text) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
     return value;
+}
+
+bool HoldsControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 32 || (code >= 127 && code < 160);
+    });
 }
 
 }  // namespace shortmsg

@@ -18,4 +18,9 @@ std::string Mid(std::string_view text, long start);
 // (empty text, other characters, or a value outside the range of `long`).
 std::optional<long> WholeNumber(std::string_view text);
 
+// Short burst text goes into an "AT+SBDWT=" command line as it stands: a CR or LF would end
+// that line and send the rest to the modem as commands. True for any C0 or C1 control
+// character or DEL.
+bool HoldsControlCharacter(std::string_view text);
+
 }  // namespace shortmsg

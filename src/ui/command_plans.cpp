@@ -23,13 +23,6 @@ std::vector<std::string_view> SmsSendChecks(std::string_view sendToAddress,
     return failed;
 }
 
-bool HoldsControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 32 || (code >= 127 && code < 160);
-    });
-}
-
 NextPlan PlanNext(std::string_view indexText, std::string_view countText) {
     NextPlan plan;
     if (indexText.empty() || countText.empty()) {

@@ -17,10 +17,6 @@ std::vector<std::string_view> SmsSendChecks(std::string_view sendToAddress,
                                             std::string_view serviceCenterAddress,
                                             bool useScaInPhone);
 
-// Short burst text goes into an "AT+SBDWT=" command line as it stands: a CR or LF would end
-// that line and send the rest to the modem as commands. True for any C0 or C1 control
-// character or DEL.
-bool HoldsControlCharacter(std::string_view text);
 
 // Next: what to do with the index ("Index=") and count ("#of SM=") boxes.
 struct NextPlan {

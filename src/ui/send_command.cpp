@@ -2,30 +2,17 @@
 // an SMS in PDU mode.
 #include <string>
 
-#include "link/messages.h"
-#include "pdu/utf8.h"
 #include "ui/command_plans.h"
 #include "ui/terminal.h"
 
 namespace shortmsg {
 namespace {
 
-// "AT+SBDWT=" with the text as it stands (in ISO 8859-1, as short burst data carries it),
-// then "AT+SBDI". Text that short burst data cannot carry, or that would break the command
-// line, is refused before anything is queued.
+// "AT+SBDWT=" with the text, then "AT+SBDI". The link refuses text that short burst data
+// cannot carry, or that would break the command line, before anything is queued.
 void SendShortBurst(SMS& sms) {
-    const std::string& text = sms.SMinputWindow.Text();
-    const auto latin1 = Utf8ToLatin1(text);
-    if (!latin1) {
-        sms.ReportError(texts::kSbdNotLatin1);
-        return;
-    }
-    if (HoldsControlCharacter(*latin1)) {
-        sms.ReportError(texts::kSbdControlCharacters);
-        return;
-    }
-    sms.OperatorMessage = sms.Link().QueueSbdMessage(text);
-    sms.SendButton.SetEnabled(false);
+    sms.OperatorMessage = sms.Link().QueueSbdMessage(sms.SMinputWindow.Text());
+    if (sms.OperatorMessage != 0) sms.SendButton.SetEnabled(false);
 }
 
 // The three checks, then the PDU: the text in the GSM alphabet, the destination's digits and
