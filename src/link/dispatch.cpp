@@ -5,10 +5,10 @@
 // keyword may stand anywhere in its line.
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "link/at_commands.h"
 #include "link/modem_link.h"
-#include "link/send_length.h"
 #include "link/text.h"
 
 namespace shortmsg {
@@ -56,9 +56,8 @@ long OkResult(std::string_view line) {
 
 enum class Guard {
     None,
-    UnlessPreviousMatched,  // "otherwise": only when the row before did not match
-    SbmEnabled,             // only while "SBM Enabled" is checked
-    AlsoSM,                 // the line must also contain "SM"
+    SbmEnabled,  // only while "SBM Enabled" is checked
+    AlsoSM,      // the line must also contain "SM"
 };
 
 // A reply that waits for its rest (the PDU after "+CMGR:" or "+CDS:", the text after
@@ -89,7 +88,7 @@ void ModemLink::DispatchLine(const std::string& line) {
         {"+CSMS:", "+CSMS=", nullptr, Guard::None, &ModemLink::CsmsReply},
         {"+CPMS:", "+CPMS=", nullptr, Guard::None, &ModemLink::CpmsReply},
         {kCmsError, "", CmsErrorResult, Guard::None, &ModemLink::CmsErrorLine},
-        {"ERROR", "", ErrorResult, Guard::UnlessPreviousMatched, &ModemLink::ErrorLine},
+        {"ERROR", "", ErrorResult, Guard::None, &ModemLink::ErrorLine},
         {"+CMGS:", "", nullptr, Guard::None, &ModemLink::CmgsReply},
         {"OK", "", OkResult, Guard::None, &ModemLink::OkLine},
         {"+SBDI:", "", nullptr, Guard::SbmEnabled, &ModemLink::SbdiReply},
@@ -105,10 +104,8 @@ void ModemLink::DispatchLine(const std::string& line) {
         {"SBDRING", "", nullptr, Guard::SbmEnabled, &ModemLink::SbdRingLine},
     }};
 
-    bool previousMatched = false;
     for (const Row& row : kDispatch) {
-        const bool skip = (row.guard == Guard::UnlessPreviousMatched && previousMatched) ||
-                          (row.guard == Guard::SbmEnabled && !settings_.sbmEnabled) ||
+        const bool skip = (row.guard == Guard::SbmEnabled && !settings_.sbmEnabled) ||
                           (row.guard == Guard::AlsoSM && InStr(1, line, "SM") == 0);
         long at = 0;
         if (!skip && row.result != nullptr) {
@@ -117,7 +114,6 @@ void ModemLink::DispatchLine(const std::string& line) {
             at = InStr(1, line, row.keyword);
             if (at == 0 && !row.alternative.empty()) at = InStr(1, line, row.alternative);
         }
-        previousMatched = at > 0;
         if (at == 0) continue;
         MatchPos = at;
         (this->*row.action)(line);
@@ -130,18 +126,19 @@ void ModemLink::DispatchLine(const std::string& line) {
 // message once more in the modem's own dialect is no error for the operator.
 void ModemLink::CmsErrorLine(const std::string& line) {
     const std::string code = Mid(line, MatchPos + static_cast<long>(kCmsError.size()));
-    if (!(awaitingBodyResult_ && WillRetryRefusedBody(code))) events_.CmsErrorReceived(code);
-    if (!awaitingBodyResult_) return;
-    awaitingBodyResult_ = false;
-    if (!ReadyForNextCommand) ReadyForNextCommand = true;
-    MessageBodyRefused(code);
+    const bool bodyRefused = std::exchange(awaitingBodyResult_, false);
+    const bool retry = bodyRefused && WillRetryRefusedBody(code);
+    if (!retry) events_.CmsErrorReceived(code);
+    if (!bodyRefused) return;
+    ReadyForNextCommand = true;
+    MessageBodyRefused(code, retry);
 }
 
 // Any other error result: shown from "ERROR" to the end of the line, and an "AT" written
 // outside the queue, whose "OK" releases the queue.
 void ModemLink::ErrorLine(const std::string& line) {
     if (RefusalExpected()) {  // a modem without short burst mail: nothing to tell
-        if (!ReadyForNextCommand) ReadyForNextCommand = true;
+        ReadyForNextCommand = true;
         return;
     }
     events_.ErrorReported(Mid(line, MatchPos));
@@ -153,8 +150,7 @@ void ModemLink::ErrorLine(const std::string& line) {
 // it; an SBD exchange whose result line was not taken ("SBM Enabled" cleared meanwhile) has
 // ended all the same, its outcome unknown.
 void ModemLink::OkLine(const std::string&) {
-    if (!ReadyForNextCommand) ReadyForNextCommand = true;
-    ModemResponding = true;
+    ModemAnswered();
     const std::string& head = queue_.Head().text;
     if (head.starts_with(at::kPhoneBookRead) && !head.starts_with(at::kPhoneBookRange)) {
         if (const auto next = phoneBook_.ReadAnswered()) QueueCommand(*next);

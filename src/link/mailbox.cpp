@@ -16,12 +16,7 @@ constexpr std::int64_t kMailboxPeriodMs = 15 * 60 * 1000;
 }  // namespace
 
 void ModemLink::AskForRingAlerts() {
-    if (!settings_.sbmEnabled) {
-        ringAlertsAsked_ = false;
-        return;
-    }
-    if (ringAlertsAsked_) return;
-    ringAlertsAsked_ = true;
+    if (!settings_.sbmEnabled) return;
     lastMailboxCheck_ = clock_.MonotonicMs();
     QueueCommand(at::kSbdRingAlerts);
 }

@@ -164,7 +164,7 @@ class ModemLink {
     // A "+CMS ERROR:" refused the body written last: true when the message goes once more
     // in the other dialect (the refusal is then no error for the operator).
     bool WillRetryRefusedBody(const std::string& code) const;
-    void MessageBodyRefused(const std::string& code);
+    void MessageBodyRefused(const std::string& code, bool retry);
     void MessageBodyConfirmed();
 
     SerialPort& MSComm1;
@@ -205,9 +205,8 @@ class ModemLink {
     // The MT length of the last "+SBDI:" that announced a short burst message (-1: none
     // yet): the length of the text in the modem's buffer.
     long mtLength_ = -1;
-    // Ring alerts were asked for since the modem was last initialised; the steady count of
-    // the last mailbox check (or of when "SBM Enabled" was last found cleared).
-    bool ringAlertsAsked_ = false;
+    // The steady count of the last mailbox check (or of when "SBM Enabled" was last found
+    // cleared).
     std::int64_t lastMailboxCheck_ = 0;
     // The waits for the rest of replies share one budget per tick (ms on the steady
     // count; 0 while no wait has started in this tick).

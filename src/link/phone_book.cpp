@@ -8,7 +8,6 @@
 #include "link/modem_link.h"
 #include "link/reply_fields.h"
 #include "link/reply_parsers.h"
-#include "link/text.h"
 
 namespace shortmsg {
 

@@ -51,10 +51,10 @@ bool ModemLink::WillRetryRefusedBody(const std::string& code) const {
 // A "+CMS ERROR:" answered the message body written last: the message goes once more in the
 // standard dialect, or it does not go (the error shown says why; a refusal in both dialects
 // is reported in words of its own).
-void ModemLink::MessageBodyRefused(const std::string& code) {
+void ModemLink::MessageBodyRefused(const std::string& code, bool retry) {
     const std::string pdu(BodyPdu(queue_.LastCommandSent()));
     const int message = queue_.Head().message;
-    if (WillRetryRefusedBody(code)) {
+    if (retry) {
         QueueSmsSubmit(pdu, TpduLength(pdu), message);
     } else if (!pdu.empty() && IsInvalidPduModeParameter(code)) {
         MessageFailed(message, texts::kNotSentRefused);

@@ -1,7 +1,6 @@
 // The replies that end a send: "+CMGS:" (an SMS accepted), "+SBDI:" (a short burst exchange's
 // outcome) and "+SBDRT:" (the text of a received short burst message).
 #include <string>
-#include <utility>
 
 #include "link/at_commands.h"
 #include "link/messages.h"

@@ -75,8 +75,7 @@ void ModemLink::PumpCommand() {
     // Each "AT+CMGS=" awaits its own prompt, from the moment it is written.
     if (RoleOf(queue_.Head().text) == LineRole::SendCommand) queue_.LookForSendMessagePrompt = true;
 
-    if (ReadyForNextCommand) ReadyForNextCommand = false;
-    if (timeout.Enabled()) timeout.SetEnabled(false);
+    ReadyForNextCommand = false;
     awaitingBodyResult_ = PromptReceived;
     if (PromptReceived) {
         PromptReceived = false;
@@ -107,13 +106,13 @@ void ModemLink::ResendOnTimeOut() {
 // Three resends went unanswered: the queue moves on, and a message whose line that was
 // does not go (its body is not written as a command).
 void ModemLink::GiveUpCommand() {
-    if (!ReadyForNextCommand) ReadyForNextCommand = true;
+    ReadyForNextCommand = true;
     if (const int message = MessageInFlight()) MessageFailed(message, texts::kNotSentNoAnswer);
 }
 
 void ModemLink::ModemAnswered() {
     ModemResponding = true;
-    if (!ReadyForNextCommand) ReadyForNextCommand = true;
+    ReadyForNextCommand = true;
 }
 
 // The queue moves on from a line of a message that an "ERROR" answered, or from a body or a
@@ -125,8 +124,8 @@ void ModemLink::EndUnansweredMessage() {
     const int message = MessageInFlight();
     if (message == 0) return;
     const LineRole role = RoleOf(queue_.Head().text);
-    const bool noOutcome = (role == LineRole::MessageBody && awaitingBodyResult_) ||
-                           role == LineRole::SbdExchange;
+    const bool noOutcome =
+        (role == LineRole::MessageBody && awaitingBodyResult_) || role == LineRole::SbdExchange;
     if (refused == message || noOutcome) MessageFailed(message, texts::kNotSentRefused);
 }
 

@@ -70,7 +70,6 @@ void ModemLink::PortReturned() {
     MSComm1.DiscardInput();
     rx_ = ReceiveBuffer{};
     WriteResetAndReinitialise();
-    AskForRingAlerts();
     queue_.Restore(std::move(carried));
     ReadyForNextCommand = false;
     ModemResponding = false;

@@ -36,7 +36,6 @@ void ModemLink::ResetModem() {
     events_.ModemResetting();
     const std::set<int> dropped = queue_.Messages();
     WriteResetAndReinitialise();
-    AskForRingAlerts();
     for (int message : dropped) {
         if (outbox_.Fail(message)) events_.ErrorReported(texts::kNotSentModemReset);
     }
@@ -47,7 +46,6 @@ void ModemLink::WriteResetAndReinitialise() {
     MSComm1.Output(std::string(at::kReset).append(at::kLineEnd));
     queue_.ReplaceWith({at::kReinitialisation.begin(), at::kReinitialisation.end()});
     queue_.SetLastCommandSent(std::string(at::kReset).append(at::kLineEnd));
-    ringAlertsAsked_ = false;  // the reset ends them
     // Nothing written before the "ATZ" is answered or resent any more: no prompt, no body
     // result, and the time-out and its resends start afresh with the next command written.
     queue_.LookForSendMessagePrompt = false;
@@ -58,6 +56,7 @@ void ModemLink::WriteResetAndReinitialise() {
     queue_.ResetResends();
     PeriodicTimer& timeout = timers_.ResponseTimeOutTimer;
     if (timeout.Enabled()) timeout.SetEnabled(false);
+    AskForRingAlerts();  // the reset ended them
 }
 
 void ModemLink::ResponseTimeOutTimer_Timer() {
