@@ -104,8 +104,6 @@ void SMS::PhoneBookEntryRead(const std::string& name) {
 }
 
 void SMS::CmsErrorReceived(const std::string& code) {
-    ErrorBlink = true;
-    ErrorBlinkTicks = 0;
     ShowCmsError(code);
 }
 

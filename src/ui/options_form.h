@@ -46,8 +46,6 @@ class OptionsForm : public Form {
     // one of them changes.
     void FillSettings();
 
-    Terminal& App() { return app_; }
-
   private:
     Terminal& app_;
 };

@@ -88,7 +88,7 @@ void SMS::Form_Load() {
 // Codes in the table are shown in words; every other code, and text that is not a 16-bit
 // whole number (the verbose form), is shown exactly as received.
 void SMS::ShowCmsError(const std::string& code) {
-    ErrorMessageWindow.SetText(CmsErrorMessage(code));
+    ReportError(CmsErrorMessage(code));
 }
 
 // Quit: the modem port is closed, the modem timers stopped and the program ends at once;

@@ -77,7 +77,6 @@ class SMS : public Form, public LinkEvents {
     // Whether the compose box shows the running send confirmation.
     bool ShowsConfirmation() const;
 
-    Terminal& App() { return app_; }
     OptionsForm& Options();
 
     // The window's own state: the timed highlights and the deferred picks.
