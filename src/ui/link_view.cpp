@@ -39,10 +39,7 @@ void SMS::StorageCount(const std::string& used) {
 
 void SMS::MessageAnnounced(const std::string& index) {
     ReadSMSMemory1Index.SetText(index);
-    NewMessageHighlight = true;
-    NewMessageHighlightTicks = 0;
-    MTDisplayWindow.SetBackColor(kGreen);
-    MTDisplayWindow.SetText(texts::kNewMessage);
+    HighlightNewMessage(texts::kNewMessage);
 }
 
 // Only a message announced by "+CMTI:" moments ago (its highlight still on) is acted on;
@@ -64,10 +61,7 @@ void SMS::StatusReportReceived(const std::string& line) {
 // A short burst message has no sender number: "From" says what it is, and the time stamp is
 // the local time it was read. A query in it is answered by short burst data.
 void SMS::ShortBurstTextReceived(const std::string& text) {
-    NewMessageHighlight = true;
-    NewMessageHighlightTicks = 0;
-    MTDisplayWindow.SetBackColor(kGreen);
-    MTDisplayWindow.SetText(std::string(texts::kNewSbmPrefix).append(text));
+    HighlightNewMessage(std::string(texts::kNewSbmPrefix).append(text));
     FromAddress.SetText(texts::kShortBurstSender);
     ShortMessageTimeStamp.SetText(FormatLocalTimeStamp(app_.services.clock.Now()));
     app_.MessageForGps({text, "", Channel::ShortBurst, {}});
@@ -80,9 +74,7 @@ void SMS::ShortBurstTextReceived(const std::string& text) {
 // The confirmation of someone else's message (a position report) does not show over the
 // operator's own text: it would say that text was sent.
 void SMS::SendConfirmed(int message) {
-    const std::string& shown = SMinputWindow.Text();
-    const bool operatorsText = !shown.empty() && shown != ReportText && !ShowsConfirmation();
-    if (message != 0 && message != OperatorMessage && operatorsText) return;
+    if (message != 0 && message != OperatorMessage && HoldsOperatorsText()) return;
     const bool showing = ShowsConfirmation();
     SentHighlight = true;
     SMinputWindow.SetBackColor(kGreen);

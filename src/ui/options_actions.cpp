@@ -50,7 +50,7 @@ void OptionsForm::EnableGPS_Click() {
 void OptionsForm::UpdatePhoneBookButton_Click() {
     if (!app_.Started()) return;
     SMS& sms = app_.Sms();
-    while (sms.PhoneBook.ListCount() >= 1) sms.PhoneBook.RemoveItem(0);
+    sms.PhoneBookCleared();
     if (sms.PhoneBook.Text() != texts::kPhoneBookText) sms.PhoneBook.SetText(texts::kPhoneBookText);
     sms.Link().QueueCommand(at::kSelectSimPhoneBook);
     sms.Link().QueueCommand(at::kPhoneBookQuery);

@@ -51,14 +51,25 @@ void SMS::ReportError(std::string_view text) {
 }
 
 void SMS::ShowReport(const std::string& sentence) {
-    const std::string& shown = SMinputWindow.Text();
-    if (!shown.empty() && shown != ReportText && !ShowsConfirmation()) return;
+    if (HoldsOperatorsText()) return;
     SMinputWindow.SetText(sentence);
     ReportText = SMinputWindow.Text();
 }
 
 bool SMS::ShowsConfirmation() const {
     return SentHighlight && SMinputWindow.Text() == SentConfirmationText;
+}
+
+bool SMS::HoldsOperatorsText() const {
+    const std::string& shown = SMinputWindow.Text();
+    return !shown.empty() && shown != ReportText && !ShowsConfirmation();
+}
+
+void SMS::HighlightNewMessage(std::string_view text) {
+    NewMessageHighlight = true;
+    NewMessageHighlightTicks = 0;
+    MTDisplayWindow.SetBackColor(kGreen);
+    MTDisplayWindow.SetText(text);
 }
 
 bool SMS::OpenModemPort() {

@@ -76,6 +76,13 @@ class SMS : public Form, public LinkEvents {
     void ShowReport(const std::string& sentence);
     // Whether the compose box shows the running send confirmation.
     bool ShowsConfirmation() const;
+    // Whether the compose box holds the operator's own text: neither empty, nor a position
+    // report, nor a confirmation.
+    bool HoldsOperatorsText() const;
+    // A new message: the received-message box on green, showing `text`, for a while.
+    void HighlightNewMessage(std::string_view text);
+    // Empties the phone-book list (a new reading of the SIM's phone book starts).
+    void PhoneBookCleared() override;
 
     OptionsForm& Options();
 
@@ -104,7 +111,6 @@ class SMS : public Form, public LinkEvents {
     void ShortBurstTextReceived(const std::string& text) override;
     void SendConfirmed(int message) override;
     void SendFinished() override;
-    void PhoneBookCleared() override;
     void PhoneBookEntryRead(const std::string& name) override;
     void CmsErrorReceived(const std::string& code) override;
     void ErrorReported(std::string_view text) override;
