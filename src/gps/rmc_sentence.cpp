@@ -21,6 +21,18 @@ int HexValue(char c) {
     return -1;
 }
 
+// Whether the "*hh" checksum of a sentence (without "$") matches its text: the XOR of the
+// characters before the "*". True for a sentence without one.
+bool ChecksumMatches(std::string_view sentence) {
+    const std::size_t star = sentence.rfind('*');
+    if (star == std::string_view::npos) return true;
+    const std::string_view digits = sentence.substr(star + 1);
+    if (digits.size() != 2 || HexValue(digits[0]) < 0 || HexValue(digits[1]) < 0) return false;
+    unsigned sum = 0;
+    for (char c : sentence.substr(0, star)) sum ^= static_cast<unsigned char>(c);
+    return sum == static_cast<unsigned>(HexValue(digits[0]) * 16 + HexValue(digits[1]));
+}
+
 // The first whole sentence of `talker` in `read` whose checksum matches.
 std::optional<std::string_view> FirstGood(std::string_view read, std::string_view talker) {
     for (std::size_t start = read.find(talker); start != std::string_view::npos;
@@ -43,22 +55,11 @@ std::optional<std::string_view> TakeRmcSentence(std::string_view read) {
     if (const auto sentence = FirstGood(read, kGpsTalker)) return sentence;
     // Only bad or unfinished GPS sentences: the read is searched for the other talker as if
     // it held none, unless a GPS sentence still waits for its end.
-    const std::size_t gps = read.find(kGpsTalker);
-    if (gps != std::string_view::npos &&
-        read.find(kLineEnd, read.rfind(kGpsTalker)) == std::string_view::npos) {
+    const std::size_t last = read.rfind(kGpsTalker);
+    if (last != std::string_view::npos && read.find(kLineEnd, last) == std::string_view::npos) {
         return std::nullopt;
     }
-    return Holds(read, kAnyTalker) ? FirstGood(read, kAnyTalker) : std::nullopt;
-}
-
-bool ChecksumMatches(std::string_view sentence) {
-    const std::size_t star = sentence.rfind('*');
-    if (star == std::string_view::npos) return true;
-    const std::string_view digits = sentence.substr(star + 1);
-    if (digits.size() != 2 || HexValue(digits[0]) < 0 || HexValue(digits[1]) < 0) return false;
-    unsigned sum = 0;
-    for (char c : sentence.substr(0, star)) sum ^= static_cast<unsigned char>(c);
-    return sum == static_cast<unsigned>(HexValue(digits[0]) * 16 + HexValue(digits[1]));
+    return FirstGood(read, kAnyTalker);
 }
 
 bool HoldsPositionSentence(std::string_view text) {

@@ -18,10 +18,6 @@ namespace shortmsg {
 //   -> "GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A"
 std::optional<std::string_view> TakeRmcSentence(std::string_view read);
 
-// Whether the "*hh" checksum of a sentence (without "$") matches its text: the XOR of the
-// characters before the "*". True for a sentence without one.
-bool ChecksumMatches(std::string_view sentence);
-
 // Whether a received message text holds a position sentence worth logging ("GPRMC" or
 // "GNRMC" anywhere, case-sensitive).
 bool HoldsPositionSentence(std::string_view text);
