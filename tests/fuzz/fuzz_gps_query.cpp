@@ -10,9 +10,7 @@
 
 #include "fuzz_script.h"
 #include "gps/threshold.h"
-#include "platform/testing/scripted_port.h"
-#include "platform/testing/service_doubles.h"
-#include "platform/testing/virtual_clock.h"
+#include "platform/testing/virtual_services.h"
 #include "ui/terminal.h"
 
 namespace {
@@ -35,13 +33,10 @@ std::size_t Lines(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    VirtualClock clock;
-    PortAvailability ports;
-    ScriptedPort modem(clock, ports), receiver(clock, ports);
-    RecordingMessageBox box;
-    RecordingProgramEnd end;
-    DiscardingFiles files;
-    Terminal terminal(Services{modem, receiver, clock, clock, box, end, files});
+    VirtualServices services;
+    VirtualClock& clock = services.clock;
+    ScriptedPort &modem = services.modem, &receiver = services.gps;
+    Terminal terminal(services.All());
     terminal.Start();
     OptionsForm& options = terminal.Options();
     options.EnableGPS.SetChecked(true);

@@ -12,18 +12,17 @@
 #include "app/settings_keeper.h"
 #include "app/start.h"
 #include "platform/modem_log.h"
-#include "platform/testing/scripted_port.h"
-#include "platform/testing/service_doubles.h"
-#include "platform/testing/virtual_clock.h"
+#include "platform/testing/virtual_services.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/terminal_view.h"
 #include "ui/terminal.h"
 
 namespace shortmsg::testing {
 
-struct GuiRig {
+struct GuiRig : VirtualServices {
     explicit GuiRig(const QString& folder = {}, bool resetSettings = false)
-        : folder(folder.isEmpty() ? own.path() : folder) {
+        : VirtualServices([this](VirtualClock::Ms, std::string_view b) { written += b; }),
+          folder(folder.isEmpty() ? own.path() : folder) {
         if (resetSettings) keeper.Clear();
         StartTerminal(terminal, view, keeper);
     }
@@ -49,22 +48,14 @@ struct GuiRig {
 
     QTemporaryDir own;
     QString folder;
-    VirtualClock clock;
-    PortAvailability ports;
     std::string written;  // every byte written to the modem
-    ScriptedPort modem{clock, ports,
-                       [this](VirtualClock::Ms, std::string_view b) { written += b; }};
-    ScriptedPort gps{clock, ports};
     LoggedSerialPort loggedModem{
         modem, clock, folder.toStdString() + "/modem-log",
         [this] { return terminal.OptionsCreated() && terminal.Options().ModemLog.Checked(); }};
-    RecordingMessageBox box;
-    RecordingProgramEnd end;
-    DiscardingFiles files;
     std::vector<SerialPortInfo> portList;  // what the system's port list holds
     qtui::TerminalView view{qtui::StandardLayout, [this] { return portList; }};
     SettingsKeeper keeper{folder + "/settings.ini", view};
-    Terminal terminal{Services{loggedModem, gps, clock, clock, box, end, files}, &keeper};
+    Terminal terminal{All(nullptr, &loggedModem), &keeper};
 };
 
 }  // namespace shortmsg::testing

@@ -6,6 +6,7 @@
 #include "platform/disk_files.h"
 #include "platform/testing/scripted_port.h"
 #include "platform/testing/virtual_clock.h"
+#include "platform/testing/virtual_services.h"
 #include "printer.h"
 #include "ui/terminal.h"
 
@@ -84,27 +85,6 @@ void Operate(Control& c, const ScenarioEvent& e) {
     }
 }
 
-// Services that do nothing, for looking at the windows without running them.
-class NoMessageBox final : public MessageBox {
-  public:
-    void Show(const std::string&) override {}
-};
-class NoProgramEnd final : public ProgramEnd {
-  public:
-    void End() override {}
-};
-class NoFiles final : public TextFiles {
-  public:
-    bool Append(const std::string&, std::string_view, std::string& e) override { return No(e); }
-    bool Output(const std::string&, std::string_view, std::string& e) override { return No(e); }
-
-  private:
-    static bool No(std::string& error) {
-        error = "no files";
-        return false;
-    }
-};
-
 }  // namespace
 
 std::int64_t DefaultUntil(const std::vector<ScenarioEvent>& events) {
@@ -114,13 +94,9 @@ std::int64_t DefaultUntil(const std::vector<ScenarioEvent>& events) {
 }
 
 std::optional<ScenarioError> CheckControls(const std::vector<ScenarioEvent>& events) {
-    VirtualClock clock;
-    PortAvailability availability;
-    ScriptedPort modem(clock, availability), gps(clock, availability);
-    NoMessageBox box;
-    NoProgramEnd end;
-    NoFiles files;
-    Terminal app(Services{modem, gps, clock, clock, box, end, files});
+    // The windows, looked at without running them.
+    VirtualServices services;
+    Terminal app(services.All());
     SMS sms(app);
     OptionsForm options(app);
     for (const ScenarioEvent& e : events) {

@@ -8,9 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/testing/scripted_port.h"
-#include "platform/testing/service_doubles.h"
-#include "platform/testing/virtual_clock.h"
+#include "platform/testing/virtual_services.h"
 #include "ui/terminal.h"
 
 namespace shortmsg::testing {
@@ -53,7 +51,11 @@ class ErrorBoxLog : public FormObserver {
     std::vector<std::string> texts;
 };
 
-struct TerminalRig {
+struct TerminalRig : VirtualServices {
+    TerminalRig()
+        : VirtualServices(
+              [this](VirtualClock::Ms, std::string_view b) { writes.emplace_back(b); }) {}
+
     // Starts the terminal (Form_Load) with the modem port present.
     SMS& Start() {
         terminal.Start();
@@ -103,17 +105,10 @@ struct TerminalRig {
         Gps().GPS_Timer1_Timer();
     }
 
-    VirtualClock clock;
-    PortAvailability ports;
     std::vector<std::string> writes;
-    ScriptedPort modem{clock, ports,
-                       [this](VirtualClock::Ms, std::string_view b) { writes.emplace_back(b); }};
-    ScriptedPort gps{clock, ports};
-    RecordingMessageBox box;
-    RecordingProgramEnd end;
     MemoryFiles files;
     ErrorBoxLog errorBox;
-    Terminal terminal{Services{modem, gps, clock, clock, box, end, files}, &errorBox};
+    Terminal terminal{All(&files), &errorBox};
 };
 
 // A started terminal whose modem has answered the start-up commands, with "GPS Enable"
