@@ -95,7 +95,11 @@ void service_tick_idle(benchmark::State& state) {
     Rig rig("\r\nOK\r\n");
     ModemLink& link = rig.terminal.Sms().Link();
     // The modem answers the start-up commands: then nothing is queued and the pump is free.
-    while (link.Queue().HasNext()) {
+    for (int round = 0; link.Queue().HasNext(); ++round) {
+        if (round == 100) {
+            state.SkipWithError("the start-up queue never drained");
+            return;
+        }
         rig.modem.Feed();
         link.ServiceSerialPortMSComm1Timer_Timer();
     }

@@ -16,8 +16,14 @@ struct CommandRow {
     Handler handler;
 };
 
+// The terminal's command without its last character: the simulator takes any setting there.
+constexpr std::string_view AnySetting(std::string_view command) {
+    return command.substr(0, command.size() - 1);
+}
+
 // First match wins: "AT+CPBR=?" comes before the entry reads "AT+CPBR=". The commands are
-// the terminal's own (link/at_commands.h); "AT+CNMI=" takes either setting.
+// the terminal's own (link/at_commands.h); "AT+CNMI=", "AT+SBDMTA=" and "AT+SBDD" take any
+// setting.
 constexpr std::array<CommandRow, 19> kCommands = {{
     {at::kAttention, Match::Exact, &Modem::Ok},
     {at::kReset, Match::Exact, &Modem::Ok},
@@ -36,8 +42,8 @@ constexpr std::array<CommandRow, 19> kCommands = {{
     {at::kSbdWriteText, Match::Prefix, &Modem::Ok},
     {at::kSbdExchange, Match::Exact, &Modem::SbdExchange},
     {at::kSbdReadText, Match::Exact, &Modem::SbdRead},
-    {"AT+SBDMTA=", Match::Prefix, &Modem::SbdRingAlerts},
-    {"AT+SBDD", Match::Prefix, &Modem::SbdClear},
+    {AnySetting(at::kSbdRingAlerts), Match::Prefix, &Modem::SbdRingAlerts},
+    {AnySetting(at::kSbdClearOutgoing), Match::Prefix, &Modem::SbdClear},
 }};
 
 }  // namespace
