@@ -90,9 +90,12 @@ void SettingsKeeper::ControlChanged(const Control& control, Property property,
     }
 }
 
-// Written at once, so that nothing is lost when the program is ended from outside. A file
-// that cannot be written is said once on standard error; the terminal works on.
+// Written at once, so that nothing is lost when the program is ended from outside; a value
+// the file holds already (a setting just restored) is not written again. A file that cannot
+// be written is said once on standard error; the terminal works on.
 void SettingsKeeper::Save(const QString& key, const QVariant& value) {
+    QVariant kept = settings_.value(key);  // as the file reads back: a check box as text
+    if (kept.isValid() && kept.convert(value.metaType()) && kept == value) return;
     settings_.setValue(key, value);
     settings_.sync();
     if (settings_.status() == QSettings::NoError || saveFailed_) return;
