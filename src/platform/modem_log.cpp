@@ -71,7 +71,7 @@ void RemoveOldModemLogs(const std::filesystem::path& folder, DateTime today, int
 
 LoggedSerialPort::LoggedSerialPort(SerialPort& port, Clock& clock, std::filesystem::path folder,
                                    std::function<bool()> on)
-    : port_(port), clock_(clock), folder_(folder), files_(folder), on_(std::move(on)) {}
+    : port_(port), clock_(clock), files_(std::move(folder)), on_(std::move(on)) {}
 
 std::string LoggedSerialPort::Input() {
     std::string bytes = port_.Input();
@@ -88,12 +88,12 @@ void LoggedSerialPort::Output(std::string_view bytes) {
 void LoggedSerialPort::Record(std::string_view direction, std::string_view bytes) {
     if (!on_ || !on_()) return;
     const DateTime now = clock_.Now();
-    const std::string day = DateText(now);
+    std::string line = ToIsoText(now);
+    const std::string day = line.substr(0, 10);
     if (day != day_) {
         day_ = day;
-        RemoveOldModemLogs(folder_, now, kModemLogDays);
+        RemoveOldModemLogs(files_.Root(), now, kModemLogDays);
     }
-    std::string line = ToIsoText(now);
     line.append(" ").append(direction).append(" ").append(ShowControlCharacters(bytes));
     line += '\n';
     std::string error;

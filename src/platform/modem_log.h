@@ -59,7 +59,6 @@ class LoggedSerialPort final : public SerialPort {
 
     SerialPort& port_;
     Clock& clock_;
-    std::filesystem::path folder_;
     DiskFiles files_;
     std::function<bool()> on_;
     std::string day_;      // the day last written, "" before the first line
