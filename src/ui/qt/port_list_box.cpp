@@ -24,7 +24,6 @@ PortListBox::PortListBox(TextBox& portBox, SerialPortLister lister)
     setPlaceholderText(QStringLiteral("Serial ports of this computer"));
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(12);
-    Fill();
     connect(this, &QComboBox::activated, this, [this](int index) {
         portBox_.Type(itemData(index).toString().toStdString());
         portBox_.Click();
@@ -34,6 +33,11 @@ PortListBox::PortListBox(TextBox& portBox, SerialPortLister lister)
 void PortListBox::showPopup() {
     Fill();
     QComboBox::showPopup();
+}
+
+void PortListBox::focusInEvent(QFocusEvent* event) {
+    Fill();
+    QComboBox::focusInEvent(event);
 }
 
 // The port picked last stays picked while the system has it.

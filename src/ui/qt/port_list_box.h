@@ -2,8 +2,8 @@
 // The system's serial ports beside the port box: device, description, manufacturer and the
 // stable name where there is one. Picking a port puts it into the port box as the operator
 // would by typing it and clicking into the box, so that "Back to Main" opens it; the stable
-// name is put when there is one, since it survives unplugging. The list is read again each
-// time it is opened.
+// name is put when there is one, since it survives unplugging. The list is read when it gets
+// the focus and each time it is opened, not when the window is built.
 #include <QComboBox>
 
 #include "platform/serial_port_list.h"
@@ -18,6 +18,9 @@ class PortListBox final : public QComboBox {
   public:
     PortListBox(TextBox& portBox, SerialPortLister lister);
     void showPopup() override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     void Fill();
