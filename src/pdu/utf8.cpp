@@ -128,22 +128,11 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     return out;
 }
 
-void Utf16ToUtf8Into(std::u16string_view utf16, std::string& out) {
-    AppendUtf16(
-        utf16.size(), [utf16](std::size_t i) { return char32_t{utf16[i]}; }, out);
-}
-
 void Utf16BigEndianToUtf8Into(const unsigned char* octets, std::size_t units, std::string& out) {
     const auto unitAt = [octets](std::size_t i) {
         return static_cast<char32_t>((octets[2 * i] << 8) | octets[2 * i + 1]);
     };
     AppendUtf16(units, unitAt, out);
-}
-
-std::string Utf16ToUtf8(std::u16string_view utf16) {
-    std::string out;
-    Utf16ToUtf8Into(utf16, out);
-    return out;
 }
 
 }  // namespace shortmsg

@@ -48,11 +48,8 @@ std::optional<std::string> Utf8ToLatin1(std::string_view utf8);
 std::u16string Utf8ToUtf16(std::string_view utf8);
 // Appends the UTF-16 units of the text to `out`.
 void Utf8ToUtf16Into(std::string_view utf8, std::u16string& out);
-// UTF-16 to UTF-8; a surrogate pair is one character, an unpaired half gives U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view utf16);
-// Appends the UTF-8 text to `out`.
-void Utf16ToUtf8Into(std::u16string_view utf16, std::string& out);
-// The same from `units` UTF-16 units stored big-endian, two octets each, at `octets`.
+// UTF-16 stored big-endian, `units` units of two octets each at `octets`, appended to `out`
+// as UTF-8; a surrogate pair is one character, an unpaired half gives U+FFFD.
 void Utf16BigEndianToUtf8Into(const unsigned char* octets, std::size_t units, std::string& out);
 
 Utf8Char ReadUtf8Char(std::string_view text, std::size_t pos) {
