@@ -82,10 +82,24 @@ constexpr std::array<std::uint16_t, 256> kTextToGsm = [] {
     return t;
 }();
 
+// The rows of characters above U+00FF (the euro sign, the Greek capitals), apart.
+constexpr std::size_t kWideRowCount = [] {
+    std::size_t n = 0;
+    for (const auto& row : kCharacterTable) n += row.text > 0xFF;
+    return n;
+}();
+constexpr std::array<CharacterRow, kWideRowCount> kWideRows = [] {
+    std::array<CharacterRow, kWideRowCount> rows{};
+    std::size_t n = 0;
+    for (const auto& row : kCharacterTable) {
+        if (row.text > 0xFF) rows[n++] = row;
+    }
+    return rows;
+}();
+
 // A character above U+00FF: its row, or "?" (as the 8-bit text used to give it).
 std::uint16_t WideToGsm(char32_t code) {
-    if (code != 0x20AC && (code < 0x393 || code > 0x3A9)) return kQuestionMark;  // no row
-    for (const auto& row : kCharacterTable) {
+    for (const auto& row : kWideRows) {
         if (row.text == code) return SendingCode(row);
     }
     return kQuestionMark;
@@ -204,15 +218,6 @@ std::string ConvertTextToGSM(std::string_view text) {
     std::string out;
     ConvertTextToGSMInto(text, out);
     return out;
-}
-
-bool CarriedByGsmTable(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const Utf8Char c = ReadUtf8Char(utf8, i);
-        if (SendingCodeOf(c) & kNotCarried) return false;
-        i += c.length;
-    }
-    return true;
 }
 
 void ConvertGSMToTextInto(std::string_view gsm, std::string& out) {

@@ -14,11 +14,10 @@ namespace shortmsg {
 std::string ConvertTextToGSM(std::string_view text);
 // Appends the GSM codes of `text` to `out` (no allocation when `out` has the capacity).
 void ConvertTextToGSMInto(std::string_view text, std::string& out);
-// The same, and true when the table carries the text exactly (CarriedByGsmTable).
+// The same, and true when the table carries the text exactly: every character is CR, LF,
+// has a row in the table, or is a printable ASCII character the default alphabet holds at
+// its own code (32-35, 37-63, 65-90, 97-122). Stops at the first character it does not.
 bool ConvertCarriedTextToGSMInto(std::string_view text, std::string& out);
-// True when every character is CR, LF, has a row in the table, or is a printable ASCII
-// character the default alphabet holds at its own code (32-35, 37-63, 65-90, 97-122).
-bool CarriedByGsmTable(std::string_view utf8);
 // GSM codes -> operator text (UTF-8). ESC + a code without an extension row gives that code
 // alone; an ESC with nothing after it is dropped; a code without a row (only a GSM code
 // string that did not come from unpacking has codes above 127) stands for the character

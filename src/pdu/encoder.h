@@ -35,7 +35,7 @@ bool EncodeSubmitPDUInto(std::string_view gsm, std::string_view destination,
                          const SubmitSettings& settings, std::string& out, std::string& error);
 
 // A message as the terminal sends it, from UTF-8 text and address digits. A text the
-// character table carries exactly (CarriedByGsmTable) goes as GSM 7-bit, exactly as
+// character table carries exactly (ConvertCarriedTextToGSMInto) goes as GSM 7-bit, exactly as
 // EncodeSubmitPDU(ConvertTextToGSM(text), ...) builds it, in one PDU (more than 160 septets
 // are refused). Any other text goes as UCS2 (TP-DCS 08): up to 70 UTF-16 units in one PDU
 // without a header; longer texts in parts of at most 67 units, never splitting a surrogate

@@ -30,7 +30,6 @@ TEST(Alphabet, TextTheTableDoesNotCarry) {
     };
     for (const auto& [text, gsm, back] : cases) {
         EXPECT_EQ(ConvertTextToGSM(text), gsm) << text;
-        EXPECT_FALSE(CarriedByGsmTable(text)) << text;
         std::string carried;
         EXPECT_FALSE(ConvertCarriedTextToGSMInto(text, carried)) << text;
         EXPECT_EQ(ConvertGSMToText(gsm), back) << text;
