@@ -16,15 +16,11 @@ namespace {
 
 constexpr std::string_view kCmsError = "+CMS ERROR:";
 constexpr std::string_view kCmeError = "+CME ERROR:";
-constexpr std::string_view kAround = " \t\r\n";
-
 // The line without the blanks, CR and LF around it, and where that starts (1-based).
 std::string_view Trimmed(std::string_view line, long& start) {
-    const size_t first = line.find_first_not_of(kAround);
-    if (first == std::string_view::npos) return {};
-    const size_t last = line.find_last_not_of(kAround);
-    start = static_cast<long>(first) + 1;
-    return line.substr(first, last - first + 1);
+    const std::string_view trimmed = TrimBlanks(line);
+    start = static_cast<long>(trimmed.data() - line.data()) + 1;
+    return trimmed;
 }
 
 // Position of `word` when it is the whole line; 0 otherwise.

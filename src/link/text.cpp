@@ -21,11 +21,15 @@ std::string Mid(std::string_view text, long start) {
     return std::string(text.substr(static_cast<size_t>(start - 1)));
 }
 
-std::optional<long> WholeNumber(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n";
     const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    if (first == std::string_view::npos) return text.substr(text.size());
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::optional<long> WholeNumber(std::string_view text) {
+    text = TrimBlanks(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);

@@ -14,6 +14,8 @@ std::string Mid(std::string_view text, long start, long length);
 // The text from `start` (1-based) to the end.
 std::string Mid(std::string_view text, long start);
 
+// The text without the blanks, tabs, CR and LF around it (a view into it).
+std::string_view TrimBlanks(std::string_view text);
 // A whole number, with blanks, tabs, CR and LF around it ignored; nullopt for anything else
 // (empty text, other characters, or a value outside the range of `long`).
 std::optional<long> WholeNumber(std::string_view text);
