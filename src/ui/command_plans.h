@@ -17,7 +17,6 @@ std::vector<std::string_view> SmsSendChecks(std::string_view sendToAddress,
                                             std::string_view serviceCenterAddress,
                                             bool useScaInPhone);
 
-
 // Next: what to do with the index ("Index=") and count ("#of SM=") boxes.
 struct NextPlan {
     bool askCounts = false;                   // one of the boxes is empty: "AT+CPMS?" only

@@ -239,8 +239,7 @@ class Soak final : public FormObserver {
         }
         std::string text;
         if (bytes.starts_with(at::kSbdWriteText)) text = line.substr(at::kSbdWriteText.size());
-        if (const auto pdu = DecodeReceivedPDU(line); z != bytes.npos && pdu.ok())
-            text = pdu->text;
+        if (const auto pdu = DecodeReceivedPDU(line); z != bytes.npos && pdu.ok()) text = pdu->text;
         const auto sent = good_.lower_bound(text);
         if (text.substr(0, 5).ends_with("RMC") &&
             (sent == good_.end() || !sent->starts_with(text))) {
