@@ -12,15 +12,6 @@
 #include "pdu/decoder.h"
 
 namespace shortmsg {
-namespace {
-
-// What the terminal shows for a part of an incomplete set: "(part 1 of 3) " + its text.
-std::string IncompletePartText(const Concatenation& concat, std::string_view text) {
-    return "(part " + std::to_string(concat.part) + " of " + std::to_string(concat.total) + ") " +
-           std::string(text);
-}
-
-}  // namespace
 
 struct ModemLink::ReadPdu {
     std::string pdu;  // the PDU text as cut from the buffer

@@ -33,4 +33,9 @@ std::optional<WholeMessage> MessageAssembler::Add(std::string_view sender,
     return whole;
 }
 
+std::string IncompletePartText(const Concatenation& concat, std::string_view text) {
+    return "(part " + std::to_string(concat.part) + " of " + std::to_string(concat.total) + ") " +
+           std::string(text);
+}
+
 }  // namespace shortmsg

@@ -53,4 +53,7 @@ class MessageAssembler {
     std::vector<Set> sets_;  // oldest first
 };
 
+// What the terminal shows for a part of an incomplete set: "(part 1 of 3) " + its text.
+std::string IncompletePartText(const Concatenation& concat, std::string_view text);
+
 }  // namespace shortmsg
